@@ -1,0 +1,13 @@
+# Flags every target of the project shares, in one place.
+add_library(corvane_options INTERFACE)
+target_compile_features(corvane_options INTERFACE cxx_std_20)
+target_compile_options(corvane_options INTERFACE -Wall -Wextra -Wpedantic -Werror)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+# Adds a GoogleTest executable for one subsystem and registers its cases with CTest.
+function(corvane_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main corvane_options)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()
