@@ -1,0 +1,58 @@
+#include "quote/format_price.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "quote/errors.h"
+
+namespace corvane {
+namespace {
+
+std::string Picture(bool negative, std::uint64_t cents, const Separators& separators) {
+  const std::string digits = cents >= 100 ? std::to_string(cents / 100) : std::string();
+  std::string text = negative && cents != 0 ? "-" : "";
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i != 0 && (digits.size() - i) % 3 == 0) text += separators.thousands;
+    text += digits[i];
+  }
+  const auto fraction = static_cast<unsigned>(cents % 100);
+  text += separators.decimal;
+  text += static_cast<char>('0' + fraction / 10);
+  text += static_cast<char>('0' + fraction % 10);
+  return text;
+}
+
+// The magnitude in cents, rounded half away from zero on the double's exact binary value.
+std::uint64_t CentsOf(double magnitude) {
+  int exponent = 0;
+  const double fraction = std::frexp(magnitude, &exponent);  // magnitude = fraction * 2^exponent
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int shift = exponent - 53;  // magnitude = mantissa * 2^shift exactly
+  const detail::UInt128 hundredfold = static_cast<detail::UInt128>(mantissa) * 100;
+  if (shift >= 0) return static_cast<std::uint64_t>(hundredfold << shift);
+  if (shift < -62) return 0;  // below a quarter of a cent
+  const detail::UInt128 whole = hundredfold >> -shift;
+  const detail::UInt128 rest = hundredfold - (whole << -shift);
+  const detail::UInt128 half = static_cast<detail::UInt128>(1) << (-shift - 1);
+  return static_cast<std::uint64_t>(rest >= half ? whole + 1 : whole);
+}
+
+}  // namespace
+
+std::string FormatPrice(Money amount, const Separators& separators) {
+  const std::int64_t raw = amount.tenThousandths();
+  const std::uint64_t magnitude =
+      raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
+  return Picture(raw < 0, (magnitude + 50) / 100, separators);
+}
+
+std::string FormatPrice(double amount, const Separators& separators) {
+  if (!std::isfinite(amount)) throw FloatingPointError("a price could not be calculated");
+  // Well above the largest VAT-inclusive amount (Money's limit times 1.14), well below 2^64 cents.
+  constexpr double kLargestShown = 1e17;
+  const double magnitude = std::fabs(amount);
+  if (magnitude >= kLargestShown) throw OverflowError("a price is too large to show");
+  return Picture(amount < 0, CentsOf(magnitude), separators);
+}
+
+}  // namespace corvane

@@ -1,0 +1,24 @@
+#include "quote/messages.h"
+
+namespace corvane {
+namespace {
+
+std::string WithReferral(std::string_view firstLine) {
+  std::string message(firstLine);
+  message += "\r\n\r\nRefer to the printed Corvane Price List or contact Corvane on ";
+  message += VendorPhone();
+  message += ".";
+  return message;
+}
+
+}  // namespace
+
+std::string_view VendorPhone() { return CORVANE_VENDOR_PHONE; }
+
+std::string NotInDatabaseMessage() {
+  return WithReferral("SORRY! THAT PRICE IS NOT IN THE DATABASE.");
+}
+
+std::string ReductionMessage() { return WithReferral("YOU MAY NOT REDUCE THE NUMBER OF TERMINALS."); }
+
+}  // namespace corvane

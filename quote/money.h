@@ -12,6 +12,27 @@
 
 namespace corvane {
 
+namespace detail {
+// 128-bit integers hold the exact product of two amounts; the extension keyword keeps
+// -Wpedantic quiet about a type the standard does not name.
+__extension__ typedef __int128 Int128;
+__extension__ typedef unsigned __int128 UInt128;
+
+//! x * scale rounded to the nearest integer, exact halves to even. The product itself may have
+//! been rounded onto a half; its exact error then tells on which side of the half the true value
+//! lies, so the result is that of rounding the exact product.
+inline double RoundScaledHalfEven(double x, double scale) {
+  const double scaled = x * scale;
+  double rounded = std::nearbyint(scaled);  // the default rounding mode sends halves to even
+  if (std::fabs(scaled - std::trunc(scaled)) == 0.5) {
+    const double error = std::fma(x, scale, -scaled);
+    if (error > 0) rounded = std::floor(scaled) + 1;
+    if (error < 0) rounded = std::floor(scaled);
+  }
+  return rounded;
+}
+}  // namespace detail
+
 class Money {
  public:
   static constexpr std::int64_t kScale = 10'000;
@@ -54,10 +75,10 @@ class Money {
   }
   //! The product of two amounts, rounded to the nearest ten-thousandth (exact halves to even).
   friend constexpr Money operator*(Money a, Money b) {
-    const __int128 exact = static_cast<__int128>(a.raw_) * b.raw_;
-    __int128 quotient = exact / kScale;
-    const __int128 remainder = exact % kScale;
-    const __int128 twice = (remainder < 0 ? -remainder : remainder) * 2;
+    const detail::Int128 exact = static_cast<detail::Int128>(a.raw_) * b.raw_;
+    detail::Int128 quotient = exact / kScale;
+    const detail::Int128 remainder = exact % kScale;
+    const detail::Int128 twice = (remainder < 0 ? -remainder : remainder) * 2;
     if (twice > kScale || (twice == kScale && quotient % 2 != 0)) {
       quotient += exact < 0 ? -1 : 1;
     }
@@ -77,15 +98,7 @@ class Money {
 };
 
 inline Money Money::fromDouble(double x) {
-  const double scaled = x * kScale;
-  // The default rounding mode sends halves to even. The product itself may have been rounded
-  // onto a half; its exact error then says on which side of the half the true value lies.
-  double rounded = std::nearbyint(scaled);
-  if (std::fabs(scaled - std::trunc(scaled)) == 0.5) {
-    const double error = std::fma(x, static_cast<double>(kScale), -scaled);
-    if (error > 0) rounded = std::floor(scaled) + 1;
-    if (error < 0) rounded = std::floor(scaled);
-  }
+  const double rounded = detail::RoundScaledHalfEven(x, static_cast<double>(kScale));
   // 2^63 is a power of two, so the comparison is exact; NaN fails it too.
   constexpr double kLimit = 9223372036854775808.0;
   if (!(rounded >= -kLimit && rounded < kLimit)) throw OverflowError("amount out of range");

@@ -1,0 +1,24 @@
+// The warnings the quote engine shows; lines are separated by CR LF.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+inline constexpr std::string_view kSamePackageMessage =
+    "YOU MAY NOT CROSS-GRADE TO THE SAME PACKAGE!";
+inline constexpr std::string_view kPipwickMessage = "YOU CANNOT UPGRADE ANY PACKAGE TO PIPWICK!";
+inline constexpr std::string_view kDiscountRangeMessage =
+    "THE DISCOUNT MUST BE BETWEEN 0% AND 100%.";
+
+//! The vendor's telephone number, set when the program is built.
+std::string_view VendorPhone();
+
+//! "SORRY! THAT PRICE IS NOT IN THE DATABASE." and where to find the price instead.
+std::string NotInDatabaseMessage();
+
+//! "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS." and where to find the price instead.
+std::string ReductionMessage();
+
+}  // namespace corvane
