@@ -1,0 +1,85 @@
+#include "window/headless/headless_window.h"
+
+#include <utility>
+
+#include "window/event_boundary.h"
+
+namespace corvane {
+
+HeadlessWindow::HeadlessWindow(const PriceBook& book, Separators separators)
+    : behaviour_(book,
+                 WindowControls{Combo1,
+                                Combo2,
+                                Combo3,
+                                List1,
+                                txtExclPrice,
+                                txtInclPrice,
+                                txtSuppExcl,
+                                txtSuppIncl,
+                                fmeSupport,
+                                lblTitle,
+                                fmeFrom,
+                                fmeTo,
+                                {&optAge0, &optAge1, &optAge2},
+                                messages,
+                                form},
+                 std::move(separators)) {
+  Deliver([this] { behaviour_.Form_Load(); });
+}
+
+template <typename Handler>
+void HeadlessWindow::Deliver(Handler handler) {
+  if (!form.Unloaded()) DeliverEvent(messages, handler);
+}
+
+void HeadlessWindow::Choose(HeadlessComboBox& combo, const HeadlessFrame& frame, int position,
+                            void (QuoteWindow::*handler)()) {
+  if (!frame.Visible() || position < 0 || position >= combo.ListCount()) return;
+  combo.SetListIndex(position);
+  Deliver([this, handler] { (behaviour_.*handler)(); });
+}
+
+void HeadlessWindow::ChooseFrom(int position) {
+  Choose(Combo1, fmeFrom, position, &QuoteWindow::Combo1_Click);
+}
+void HeadlessWindow::ChooseTo(int position) {
+  Choose(Combo2, fmeTo, position, &QuoteWindow::Combo2_Click);
+}
+void HeadlessWindow::ChooseDiscount(int position) {
+  Choose(Combo3, fmeTo, position, &QuoteWindow::Combo3_Click);
+}
+
+void HeadlessWindow::TypeFrom(std::string text) {
+  if (fmeFrom.Visible()) Combo1.Type(std::move(text));
+}
+void HeadlessWindow::TypeTo(std::string text) {
+  if (fmeTo.Visible()) Combo2.Type(std::move(text));
+}
+void HeadlessWindow::TypeDiscount(std::string text) {
+  if (fmeTo.Visible()) Combo3.Type(std::move(text));
+}
+
+void HeadlessWindow::Press(WindowButton button) {
+  switch (button) {
+    case WindowButton::Other:
+      return Deliver([this] { behaviour_.cmdOther_Click(); });
+    case WindowButton::Support:
+      return Deliver([this] { behaviour_.cmdSupport_Click(); });
+    case WindowButton::Upgrade:
+      return Deliver([this] { behaviour_.cmdUpgrade_Click(); });
+    case WindowButton::Close:
+      Deliver([this] { behaviour_.cmdClose_Click(); });
+      if (form.Unloaded()) behaviour_.Form_Unload();
+      return;
+  }
+}
+
+void HeadlessWindow::ChooseItem(int position) {
+  if (!fmeSupport.Visible() || position < 0 || position >= static_cast<int>(List1.Items().size())) {
+    return;
+  }
+  List1.Select(position);
+  Deliver([this] { behaviour_.List1_Click(); });
+}
+
+}  // namespace corvane

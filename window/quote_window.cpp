@@ -1,0 +1,223 @@
+#include "window/quote_window.h"
+
+#include <limits>
+#include <utility>
+
+#include "quote/discount.h"
+#include "quote/errors.h"
+#include "quote/messages.h"
+#include "quote/package_name.h"
+#include "quote/quote_cross_grade.h"
+#include "quote/show_price.h"
+#include "window/window_texts.h"
+
+namespace corvane {
+namespace {
+
+// Window state and loop counters are signed 16-bit; a value beyond that stops the handler.
+std::int16_t Narrow16(std::int64_t value) {
+  if (value < std::numeric_limits<std::int16_t>::min() ||
+      value > std::numeric_limits<std::int16_t>::max()) {
+    throw OverflowError("a list position or tag does not fit the window's 16-bit state");
+  }
+  return static_cast<std::int16_t>(value);
+}
+
+// Calls append(index, text) for every non-empty entry from start to one below the upper bound.
+template <typename Table, typename AppendEntry>
+void ForEachListedEntry(const Table& table, int start, AppendEntry append) {
+  for (int index = start; index <= table.UpperBound() - 1; ++index) {
+    const std::string& text = table[index];
+    if (!text.empty()) append(index, text);
+  }
+}
+
+void FillItemList(ListBox& list, const Table<std::string, 100>& texts) {
+  list.Clear();
+  ForEachListedEntry(texts, 1, [&](int, const std::string& text) { list.AddItem(text); });
+}
+
+}  // namespace
+
+QuoteWindow::QuoteWindow(const PriceBook& book, const WindowControls& controls,
+                         Separators separators)
+    : book_(book), c_(controls), separators_(std::move(separators)) {}
+
+void QuoteWindow::Form_Load() {
+  FillFromList();
+  for (std::string_view discount : kDiscountTexts) c_.Combo3.AddItem(discount);
+}
+
+// Nothing to release: closing the window ends the program, and nothing is saved.
+void QuoteWindow::Form_Unload() {}
+
+void QuoteWindow::cmdOther_Click() {
+  c_.txtSuppExcl.SetText(kItemPriceResetText);
+  c_.txtSuppIncl.SetText(kItemPriceResetText);
+  FillOtherList();
+  ShowItemFrame(true);
+  state_.OtherMode = true;
+  state_.SupportMode = false;
+}
+
+void QuoteWindow::cmdSupport_Click() {
+  c_.txtSuppExcl.SetText(kItemPriceResetText);
+  c_.txtSuppIncl.SetText(kItemPriceResetText);
+  state_.OtherMode = false;
+  state_.SupportMode = true;
+  FillSupportList();
+  ShowItemFrame(true);
+}
+
+void QuoteWindow::cmdUpgrade_Click() {
+  state_.OtherMode = false;
+  state_.SupportMode = false;
+  ShowItemFrame(false);
+}
+
+void QuoteWindow::cmdClose_Click() {
+  c_.form.Unload();
+}
+
+void QuoteWindow::Combo1_Click() {
+  const int chosen = c_.Combo1.ListIndex();
+  if (chosen < 0) return;
+  SetAgeLayout(c_.Combo1.Text());
+  state_.FromIndex = Narrow16(c_.Combo1.ItemData(chosen));
+  FillToList(Narrow16(std::int64_t{state_.FromIndex} + 1));
+  // The discount goes back to "0%" only now that the To list is refilled and has no selection,
+  // so the nested discount event never quotes the new From package against an old To package.
+  SelectDiscount(0);
+  ShowPrice(book_.PackagePrice[state_.FromIndex], c_.txtExclPrice, c_.txtInclPrice, separators_);
+}
+
+void QuoteWindow::Combo2_Click() {
+  const int chosen = c_.Combo2.ListIndex();
+  if (chosen < 0) return;
+  // A typed From text is no package: nothing is priced until one is chosen from the list.
+  if (c_.Combo1.ListIndex() < 0) return ClearPriceBoxes(*this);
+  if (c_.Combo2.Text() == kNothingSelected) return ShowDiscountedNewPrice();
+  state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(chosen)} - 1);
+  QuoteCrossGrade(book_, *this, state_.FromIndex, state_.ToIndex);
+}
+
+void QuoteWindow::Combo3_Click() {
+  const int from = c_.Combo1.ListIndex();
+  const int to = c_.Combo2.ListIndex();
+  if (to > 0 && from >= 0) return QuoteChosenPair();
+  if (from >= 0) return ShowDiscountedNewPrice();
+  ClearPriceBoxes(*this);
+}
+
+void QuoteWindow::List1_Click() {
+  const std::int16_t item = Narrow16(std::int64_t{c_.List1.ListIndex()} + 1);
+  const Money amount = state_.SupportMode ? book_.SupportPrice[item] : book_.OtherPrice[item];
+  ShowPrice(amount, c_.txtSuppExcl, c_.txtSuppIncl, separators_);
+}
+
+void QuoteWindow::optAge_Click(std::int16_t /*index*/) {
+  if (c_.Combo1.ListIndex() >= 0 && c_.Combo2.ListIndex() >= 0) QuoteChosenPair();
+}
+
+void QuoteWindow::FillFromList() {
+  c_.Combo1.Clear();
+  ForEachListedEntry(book_.PackageName, 1, [&](int index, const std::string& name) {
+    c_.Combo1.AddItem(name);
+    c_.Combo1.SetItemData(c_.Combo1.ListCount() - 1, index);
+  });
+}
+
+void QuoteWindow::FillToList(std::int16_t start) {
+  c_.Combo2.Clear();
+  c_.Combo2.AddItem(kNothingSelected);
+  int firstListed = -1;
+  ForEachListedEntry(book_.PackageName, start, [&](int index, const std::string& name) {
+    c_.Combo2.AddItem(name);
+    c_.Combo2.SetItemData(c_.Combo2.ListCount() - 1, index + 1);
+    if (firstListed < 0) firstListed = index;
+  });
+  if (firstListed >= 0) c_.Combo2.SetItemData(0, firstListed);
+}
+
+void QuoteWindow::FillOtherList() {
+  FillItemList(c_.List1, book_.OtherItem);
+}
+
+void QuoteWindow::FillSupportList() {
+  FillItemList(c_.List1, book_.SupportItem);
+}
+
+std::string QuoteWindow::FromText() const {
+  return c_.Combo1.Text();
+}
+std::string QuoteWindow::ToText() const {
+  return c_.Combo2.Text();
+}
+int QuoteWindow::ToListIndex() const {
+  return c_.Combo2.ListIndex();
+}
+std::string QuoteWindow::DiscountText() const {
+  return c_.Combo3.Text();
+}
+bool QuoteWindow::AgeButtonSelected(int index) const {
+  return c_.optAge.at(static_cast<std::size_t>(index))->Value();
+}
+PriceBox& QuoteWindow::ExclPriceBox() {
+  return c_.txtExclPrice;
+}
+PriceBox& QuoteWindow::InclPriceBox() {
+  return c_.txtInclPrice;
+}
+void QuoteWindow::ShowWarning(std::string_view message) {
+  c_.messages.ShowWarning(message);
+}
+const Separators& QuoteWindow::DisplaySeparators() const {
+  return separators_;
+}
+
+void QuoteWindow::SelectDiscount(int position) {
+  c_.Combo3.SetListIndex(position);
+  Combo3_Click();
+}
+
+void QuoteWindow::ShowItemFrame(bool shown) {
+  c_.fmeSupport.SetVisible(shown);
+  c_.lblTitle.SetVisible(!shown);
+  c_.fmeFrom.SetVisible(!shown);
+  c_.fmeTo.SetVisible(!shown);
+}
+
+// Packages of the DOS and Windows lines ask two age questions, the Garrowin line and the add-ons
+// three. Only the captions and the third button's visibility change; the selection stays.
+void QuoteWindow::SetAgeLayout(const std::string& fromText) {
+  const bool twoBands = (Contains(fromText, "Windows") || Contains(fromText, "DOS")) &&
+                        !Contains(fromText, "Garrowin");
+  if (twoBands) {
+    c_.optAge[0]->SetCaption("Over 1 year");
+    c_.optAge[1]->SetCaption("Less than 1 year");
+    c_.optAge[2]->SetVisible(false);
+  } else {
+    c_.optAge[0]->SetCaption("Over 2 years");
+    c_.optAge[1]->SetCaption("Between 1 and 2 years");
+    c_.optAge[2]->SetCaption("Less than 1 year");
+    c_.optAge[2]->SetVisible(true);
+  }
+}
+
+void QuoteWindow::ShowDiscountedNewPrice() {
+  const std::string discount = c_.Combo3.Text();
+  if (DiscountOutOfRange(discount)) {
+    ClearPriceBoxes(*this);
+    return c_.messages.ShowWarning(kDiscountRangeMessage);
+  }
+  ShowPrice(ApplyDiscount(book_.PackagePrice[state_.FromIndex], discount), c_.txtExclPrice,
+            c_.txtInclPrice, separators_);
+}
+
+void QuoteWindow::QuoteChosenPair() {
+  state_.FromIndex = Narrow16(c_.Combo1.ItemData(c_.Combo1.ListIndex()));
+  state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(c_.Combo2.ListIndex())} - 1);
+  QuoteCrossGrade(book_, *this, state_.FromIndex, state_.ToIndex);
+}
+
+}  // namespace corvane

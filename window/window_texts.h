@@ -1,0 +1,32 @@
+// Texts the window shows that both sets of controls need: list entries and start-up captions.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace corvane {
+
+inline constexpr std::string_view kWindowCaption =
+    "Corvane Cross-grade Price Calculator  v20120528";
+inline constexpr std::string_view kFootnoteText =
+    "Prices are recommended retail prices and are subject to change without notice. Eff:  28 May "
+    "2012";
+
+inline constexpr std::string_view kNothingSelected = "Nothing Selected";
+
+//! The discount list, "0%" first.
+inline constexpr std::array<std::string_view, 17> kDiscountTexts = {
+    "0%",  "5%",  "10%", "15%", "20%", "25%", "30%", "35%", "40%",
+    "45%", "50%", "55%", "60%", "65%", "70%", "75%", "80%"};
+
+//! What the discount field shows before any discount is chosen.
+inline constexpr std::string_view kStartDiscountText = "0%";
+
+//! Age-button captions as the window is first shown.
+inline constexpr std::array<std::string_view, 3> kStartAgeCaptions = {
+    "Over 2 Years", "Between 1 and 2 years", "Less than 1 year"};
+
+//! The price-box text of the item frame when a list mode starts.
+inline constexpr std::string_view kItemPriceResetText = "0.00";
+
+}  // namespace corvane
