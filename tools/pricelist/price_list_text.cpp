@@ -1,0 +1,90 @@
+#include "tools/pricelist/price_list_text.h"
+
+#include <algorithm>
+#include <string>
+
+#include "window/window_texts.h"
+
+namespace corvane {
+namespace {
+
+// One line of a section: a group heading alone, or a label with its prices or its refusal.
+struct Line {
+  std::string label;
+  const PriceListRow* row = nullptr;
+};
+
+std::string Padded(std::string_view text, std::size_t width, bool right) {
+  const std::string fill(width > text.size() ? width - text.size() : 0, ' ');
+  return right ? fill + std::string(text) : std::string(text) + fill;
+}
+
+std::string TrimmedRight(std::string text) {
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+// Prints a section with its columns as wide as its widest entry and no trailing blanks.
+void WriteSection(std::string_view title, const std::vector<Line>& lines, std::ostream& out) {
+  constexpr std::string_view kExcluding = "Excl. VAT";
+  constexpr std::string_view kIncluding = "Incl. VAT";
+  std::size_t labelWidth = 0;
+  std::size_t excludingWidth = kExcluding.size();
+  std::size_t includingWidth = kIncluding.size();
+  for (const Line& line : lines) {
+    if (line.row == nullptr) continue;
+    labelWidth = std::max(labelWidth, line.label.size());
+    excludingWidth = std::max(excludingWidth, line.row->excludingVat.size());
+    includingWidth = std::max(includingWidth, line.row->includingVat.size());
+  }
+  out << '\n' << title << '\n';
+  out << TrimmedRight(Padded("", labelWidth, false) + "  " +
+                      Padded(kExcluding, excludingWidth, true) + "  " +
+                      Padded(kIncluding, includingWidth, true))
+      << '\n';
+  for (const Line& line : lines) {
+    if (line.row == nullptr) {
+      out << line.label << '\n';
+    } else if (!line.row->refusal.empty()) {
+      out << TrimmedRight(Padded(line.label, labelWidth, false) + "  " + line.row->refusal) << '\n';
+    } else {
+      out << TrimmedRight(Padded(line.label, labelWidth, false) + "  " +
+                          Padded(line.row->excludingVat, excludingWidth, true) + "  " +
+                          Padded(line.row->includingVat, includingWidth, true))
+          << '\n';
+    }
+  }
+}
+
+std::vector<Line> LinesOf(const std::vector<PriceListRow>& rows, PriceKind kind) {
+  std::vector<Line> lines;
+  const std::string* group = nullptr;
+  for (const PriceListRow& row : rows) {
+    if (row.kind != kind) continue;
+    if (kind != PriceKind::CrossGrade) {
+      lines.push_back({"  " + row.from, &row});
+      continue;
+    }
+    if (group == nullptr || *group != row.from) {
+      group = &row.from;
+      lines.push_back({"  From " + row.from, nullptr});
+    }
+    lines.push_back({"    to " + row.to, &row});
+  }
+  return lines;
+}
+
+}  // namespace
+
+void WritePlainText(const std::vector<PriceListRow>& rows, std::string_view discount,
+                    std::ostream& out) {
+  out << "Corvane Price List\n"
+      << kFootnoteText << '\n'
+      << "Dealer discount on new packages and cross-grades: " << discount << '\n';
+  WriteSection("New packages", LinesOf(rows, PriceKind::New), out);
+  WriteSection("Cross-grades", LinesOf(rows, PriceKind::CrossGrade), out);
+  WriteSection("Support contracts", LinesOf(rows, PriceKind::Support), out);
+  WriteSection("Other items", LinesOf(rows, PriceKind::Other), out);
+}
+
+}  // namespace corvane

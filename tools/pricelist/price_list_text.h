@@ -1,0 +1,17 @@
+// The price list as aligned plain text, for printing.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "tools/pricelist/price_list.h"
+
+namespace corvane {
+
+//! A heading with the effective date and the discount, then the sections New packages,
+//! Cross-grades (grouped by From package), Support contracts and Other items.
+void WritePlainText(const std::vector<PriceListRow>& rows, std::string_view discount,
+                    std::ostream& out);
+
+}  // namespace corvane

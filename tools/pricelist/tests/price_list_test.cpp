@@ -1,0 +1,190 @@
+#include "tools/pricelist/price_list.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "quote/messages.h"
+#include "tools/pricelist/price_list_csv.h"
+#include "tools/pricelist/price_list_text.h"
+
+namespace corvane {
+namespace {
+
+using Record = std::vector<std::string>;
+
+// Splits RFC 4180 text into records of fields, so the tests read the CSV as any reader would.
+std::vector<Record> ParseCsv(const std::string& text) {
+  std::vector<Record> records(1, Record(1));
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+        records.back().back() += '"';
+        ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        records.back().back() += c;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      records.back().emplace_back();
+    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      records.emplace_back(1);
+      ++i;
+    } else {
+      records.back().back() += c;
+    }
+  }
+  if (records.back() == Record(1)) records.pop_back();
+  return records;
+}
+
+class PriceListCsv : public ::testing::Test {
+ protected:
+  static std::vector<Record> Csv(const std::string& discount) {
+    std::ostringstream out;
+    WriteCsv(BuildPriceList(FillPriceBook(), discount), out);
+    return ParseCsv(out.str());
+  }
+
+  // The record for (kind, from, to); fails the test when there is not exactly one.
+  static Record Find(const std::vector<Record>& csv, const std::string& kind,
+                     const std::string& from, const std::string& to = "") {
+    std::vector<Record> found;
+    for (const Record& record : csv) {
+      if (record.size() == 7 && record[0] == kind && record[1] == from && record[2] == to) {
+        found.push_back(record);
+      }
+    }
+    EXPECT_EQ(found.size(), 1u) << kind << " " << from << " -> " << to;
+    return found.empty() ? Record(7) : found.front();
+  }
+};
+
+TEST_F(PriceListCsv, HasTheHeaderAndOneRowPerPriceInListOrder) {
+  const std::vector<Record> csv = Csv("0%");
+  ASSERT_EQ(csv.size(), 555u);
+  EXPECT_EQ(csv[0], (Record{"kind", "from", "to", "discount", "excl_vat", "incl_vat", "refusal"}));
+  std::map<std::string, int> kinds;
+  for (std::size_t i = 1; i < csv.size(); ++i) {
+    ASSERT_EQ(csv[i].size(), 7u) << "row " << i;
+    ++kinds[csv[i][0]];
+  }
+  EXPECT_EQ(kinds, (std::map<std::string, int>{
+                       {"new", 31}, {"crossgrade", 465}, {"support", 36}, {"other", 22}}));
+  // Rows come in the order new, crossgrade, support, other.
+  EXPECT_EQ(csv[1][0], "new");
+  EXPECT_EQ(csv[32][0], "crossgrade");
+  EXPECT_EQ(csv[497][0], "support");
+  EXPECT_EQ(csv[533][0], "other");
+  EXPECT_EQ(csv[1][1], "Windows PIPWICK");
+  EXPECT_EQ(csv[32][1], "Windows PIPWICK");
+  EXPECT_EQ(csv[32][2], "Windows ZEPH (Strovane)");
+  EXPECT_EQ(csv[554][1], "Convert Foreign Data files to Corvane (per ledger)");
+}
+
+TEST_F(PriceListCsv, AgreesWithTheWindowsPrices) {
+  const std::vector<Record> csv = Csv("0%");
+  const std::string notListed = "SORRY! THAT PRICE IS NOT IN THE DATABASE.";
+  const std::string reduction = "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.";
+  const std::vector<
+      std::tuple<std::string, std::string, std::string, std::string, std::string, std::string>>
+      cases = {
+          {"new", "Windows HB 1", "", "4,200.00", "4,788.00", ""},
+          {"new", "Windows PIPWICK", "", "788.60", "899.00", ""},
+          {"crossgrade", "Windows ZEPH (Strovane)", "Windows HB 1", "3,300.00", "3,762.00", ""},
+          {"crossgrade", "Windows HB 1", "Windows HB 3", "1,600.00", "1,824.00", ""},
+          {"crossgrade", "Windows Tollbane Manager", "Quaymart Manager AddOn", "5,000.00",
+           "5,700.00", ""},
+          {"crossgrade", "Windows Tollbane Manager", "Warranty Rotavex module AddOn", "2,500.00",
+           "2,850.00", ""},
+          // Moves within the Dravon tier are quoted.
+          {"crossgrade", "Windows Dravon Builder 24", "Windows Dravon Builder 29", "6,000.00",
+           "6,840.00", ""},
+          {"crossgrade", "Windows Dravon Builder 99", "Windows Dravon Builder 140", "50,000.00",
+           "57,000.00", ""},
+          // A reduction found by the lookup raises its own warning and no other.
+          {"crossgrade", "Windows HB 2", "Windows Tessaline 1", "", "", reduction},
+          {"crossgrade", "Windows Dravon Builder 24", "SMS Manager AddOn", "", "", reduction},
+          {"crossgrade", "Windows Garrowin Manager", "Windows Tollbane Manager", "", "", notListed},
+          {"crossgrade", "Windows HB 1", "Windows Tessaline 19", "", "", notListed},
+          {"support", "Support Contract (monthly): Tessaline 1", "", "184.21", "210.00", ""},
+          {"support", "Support Contract (monthly): Garrowin (Pro DOS)", "", "70.18", "80.00", ""},
+          {"other", "Multi-Warehouse - Win.Tessaline 1 User", "", "3,000.00", "3,420.00", ""},
+      };
+  for (const auto& [kind, from, to, excluding, including, refusal] : cases) {
+    SCOPED_TRACE(kind + " " + from + " -> " + to);
+    const Record record = Find(csv, kind, from, to);
+    EXPECT_EQ(record[3], kind == "new" || kind == "crossgrade" ? "0%" : "");
+    EXPECT_EQ(record[4], excluding);
+    EXPECT_EQ(record[5], including);
+    EXPECT_EQ(record[6], refusal);
+  }
+}
+
+TEST_F(PriceListCsv, AppliesTheDiscountAndRefusesOneOutOfRange) {
+  const std::vector<Record> discounted = Csv("10%");
+  EXPECT_EQ(Find(discounted, "crossgrade", "Windows HB 1", "Windows HB 3")[4], "1,440.00");
+  EXPECT_EQ(Find(discounted, "crossgrade", "Windows ZEPH (Strovane)", "Windows HB 1")[5],
+            "3,385.80");
+  EXPECT_EQ(Find(Csv("15%"), "new", "Windows PIPWICK")[4], "670.31");
+  // Item prices carry no discount.
+  EXPECT_EQ(Find(discounted, "other", "Multi-Warehouse - Win.Tessaline 1 User")[4], "3,000.00");
+
+  const std::vector<Record> refused = Csv("150%");
+  const std::string range(kDiscountRangeMessage);
+  for (const Record& record : refused) {
+    if (record[0] != "new" && record[0] != "crossgrade") continue;
+    SCOPED_TRACE(record[1] + " -> " + record[2]);
+    EXPECT_EQ(record[3], "150%");
+    EXPECT_EQ(record[4], "");
+    EXPECT_EQ(record[5], "");
+    // A pair refused for its own reason shows that refusal only.
+    EXPECT_TRUE(record[6] == range || record[6].find("DISCOUNT") == std::string::npos) << record[6];
+  }
+  EXPECT_EQ(Find(refused, "crossgrade", "Windows HB 1", "Windows HB 3")[6], range);
+  EXPECT_EQ(Find(refused, "crossgrade", "Windows HB 2", "Windows Tessaline 1")[6],
+            "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.");
+}
+
+TEST(PriceListCsvQuoting, QuotesCommasQuotesAndLineBreaks) {
+  PriceListRow row{PriceKind::Other, "a \"b\", c", "x\r\ny", "", "1,000.00", ".00", ""};
+  std::ostringstream out;
+  WriteCsv({row}, out);
+  const std::vector<Record> records = ParseCsv(out.str());
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[1], (Record{"other", "a \"b\", c", "x\r\ny", "", "1,000.00", ".00", ""}));
+}
+
+TEST(PriceListText, AlignsEveryPriceColumnAndKeepsLinesTight) {
+  std::ostringstream out;
+  WritePlainText(BuildPriceList(FillPriceBook(), "0%"), "0%", out);
+  std::istringstream lines(out.str());
+  std::string line;
+  std::map<std::size_t, int> priceEnds;
+  int sections = 0;
+  while (std::getline(lines, line)) {
+    ASSERT_TRUE(line.empty() || line.back() != ' ') << "trailing blank: [" << line << "]";
+    if (line == "New packages" || line == "Cross-grades" || line == "Support contracts" ||
+        line == "Other items") {
+      ++sections;
+    }
+    if (line.size() >= 3 && line.compare(line.size() - 3, 3, ".00") == 0) ++priceEnds[line.size()];
+  }
+  EXPECT_EQ(sections, 4);
+  // Every section right-aligns its prices: lines ending in a price end in few distinct columns.
+  EXPECT_LE(priceEnds.size(), 4u);
+  EXPECT_NE(out.str().find("Eff:  28 May 2012"), std::string::npos);
+  EXPECT_NE(out.str().find("  From Windows HB 1\n    to Windows HB 2"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvane
