@@ -5,6 +5,14 @@
 #include "window/event_boundary.h"
 
 namespace corvane {
+namespace {
+
+// A closed window takes no user action, and neither does a control that is hidden.
+bool TakesActions(const HeadlessForm& form, const HeadlessFrame& frame) {
+  return !form.Unloaded() && frame.Visible();
+}
+
+}  // namespace
 
 HeadlessWindow::HeadlessWindow(const PriceBook& book, Separators separators)
     : behaviour_(book,
@@ -34,7 +42,7 @@ void HeadlessWindow::Deliver(Handler handler) {
 
 void HeadlessWindow::Choose(HeadlessComboBox& combo, const HeadlessFrame& frame, int position,
                             void (QuoteWindow::*handler)()) {
-  if (!frame.Visible() || position < 0 || position >= combo.ListCount()) return;
+  if (!TakesActions(form, frame) || position < 0 || position >= combo.ListCount()) return;
   combo.SetListIndex(position);
   Deliver([this, handler] { (behaviour_.*handler)(); });
 }
@@ -50,13 +58,13 @@ void HeadlessWindow::ChooseDiscount(int position) {
 }
 
 void HeadlessWindow::TypeFrom(std::string text) {
-  if (fmeFrom.Visible()) Combo1.Type(std::move(text));
+  if (TakesActions(form, fmeFrom)) Combo1.Type(std::move(text));
 }
 void HeadlessWindow::TypeTo(std::string text) {
-  if (fmeTo.Visible()) Combo2.Type(std::move(text));
+  if (TakesActions(form, fmeTo)) Combo2.Type(std::move(text));
 }
 void HeadlessWindow::TypeDiscount(std::string text) {
-  if (fmeTo.Visible()) Combo3.Type(std::move(text));
+  if (TakesActions(form, fmeTo)) Combo3.Type(std::move(text));
 }
 
 void HeadlessWindow::Press(WindowButton button) {
@@ -68,6 +76,7 @@ void HeadlessWindow::Press(WindowButton button) {
     case WindowButton::Upgrade:
       return Deliver([this] { behaviour_.cmdUpgrade_Click(); });
     case WindowButton::Close:
+      if (form.Unloaded()) return;
       Deliver([this] { behaviour_.cmdClose_Click(); });
       if (form.Unloaded()) behaviour_.Form_Unload();
       return;
@@ -75,7 +84,8 @@ void HeadlessWindow::Press(WindowButton button) {
 }
 
 void HeadlessWindow::ChooseItem(int position) {
-  if (!fmeSupport.Visible() || position < 0 || position >= static_cast<int>(List1.Items().size())) {
+  if (!TakesActions(form, fmeSupport) || position < 0 ||
+      position >= static_cast<int>(List1.Items().size())) {
     return;
   }
   List1.Select(position);
