@@ -8,8 +8,12 @@
 namespace corvane {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Reads characters while skipping blanks, so that "1 5%" reads as 15.
 class Reader {
@@ -37,8 +41,9 @@ double OutOfRangeValue(std::string_view mantissa, long long exponent) {
   const std::size_t integerDigits = point == std::string_view::npos ? mantissa.size() : point;
   const std::size_t first = mantissa.find_first_not_of("0.");
   if (first == std::string_view::npos) return 0.0;
-  const long long order = first < integerDigits ? static_cast<long long>(integerDigits - first)
-                                                : -static_cast<long long>(first - integerDigits - 1);
+  const long long order = first < integerDigits
+                              ? static_cast<long long>(integerDigits - first)
+                              : -static_cast<long long>(first - integerDigits - 1);
   return order + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 

@@ -26,8 +26,12 @@ int UpgradeColumn(const CrossGradeTable& table, int row, const QuoteView& view) 
 // Cross-grade rows carry two or three age prices. A row whose price does not depend on age leaves
 // the second empty; it then answers with its one price rather than with nothing.
 int CrossGradeColumn(const CrossGradeTable& table, int row, const QuoteView& view) {
-  if (CellPrice(table, row, kAgeBand2Column) != Money()) return UpgradeColumn(table, row, view);
-  if (view.AgeButtonSelected(1) && !table(row, kAgeBand1Column).empty()) return kAgeBand1Column;
+  if (view.AgeButtonSelected(1)) {
+    return table(row, kAgeBand1Column).empty() ? kAgeBand0Column : kAgeBand1Column;
+  }
+  if (view.AgeButtonSelected(2) && CellPrice(table, row, kAgeBand2Column) != Money()) {
+    return kAgeBand2Column;
+  }
   return kAgeBand0Column;
 }
 
@@ -55,8 +59,7 @@ bool RefusedAsReduction(const std::string& from, const std::string& to, QuoteVie
 
 }  // namespace
 
-void LookUpCrossGrade(const PriceBook& book, QuoteView& view, Money& price,
-                      std::int16_t& status) {
+void LookUpCrossGrade(const PriceBook& book, QuoteView& view, Money& price, std::int16_t& status) {
   const std::string from = view.FromText();
   const std::string to = view.ToText();
 
@@ -84,8 +87,8 @@ void LookUpCrossGrade(const PriceBook& book, QuoteView& view, Money& price,
     }
     // Within a family every age pays the same.
     ScanRows(
-        book.UpgradeTable, from, to, view, [](const auto&, int, const auto&) { return int{kAgeBand0Column}; },
-        price, status);
+        book.UpgradeTable, from, to, view,
+        [](const auto&, int, const auto&) { return int{kAgeBand0Column}; }, price, status);
     return;
   }
 

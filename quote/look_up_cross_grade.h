@@ -11,10 +11,10 @@ namespace corvane {
 
 //! What LookUpCrossGrade found.
 enum LookupStatus : std::int16_t {
-  kLookupFound = -1,          //!< a row matched; the price holds its price
-  kLookupNotApplicable = 0,   //!< no table serves this pair; the quote rules price it
-  kLookupNotListed = 1,       //!< the tables serve this pair but list no price for it
-  kLookupRefusedShown = 2,    //!< a move to fewer terminals, already refused with its warning
+  kLookupFound = -1,         //!< a row matched; the price holds its price
+  kLookupNotApplicable = 0,  //!< no table serves this pair; the quote rules price it
+  kLookupNotListed = 1,      //!< the tables serve this pair but list no price for it
+  kLookupRefusedShown = 2,   //!< a move to fewer terminals, already refused with its warning
 };
 
 //! Writes the status always, the price only when a row matches. A refused move to fewer terminals

@@ -13,12 +13,16 @@ std::string WithReferral(std::string_view firstLine) {
 
 }  // namespace
 
-std::string_view VendorPhone() { return CORVANE_VENDOR_PHONE; }
+std::string_view VendorPhone() {
+  return CORVANE_VENDOR_PHONE;
+}
 
 std::string NotInDatabaseMessage() {
   return WithReferral("SORRY! THAT PRICE IS NOT IN THE DATABASE.");
 }
 
-std::string ReductionMessage() { return WithReferral("YOU MAY NOT REDUCE THE NUMBER OF TERMINALS."); }
+std::string ReductionMessage() {
+  return WithReferral("YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.");
+}
 
 }  // namespace corvane

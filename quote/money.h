@@ -1,4 +1,5 @@
-// Money: an exact amount in ten-thousandths held in a signed 64-bit integer, with checked arithmetic.
+// Money: an exact amount in ten-thousandths held in a signed 64-bit integer, with checked
+// arithmetic.
 #pragma once
 
 #include <cmath>
@@ -98,10 +99,28 @@ class Money {
 };
 
 inline Money Money::fromDouble(double x) {
-  const double rounded = detail::RoundScaledHalfEven(x, static_cast<double>(kScale));
+  constexpr double kScaleAsDouble = static_cast<double>(kScale);
   // 2^63 is a power of two, so the comparison is exact; NaN fails it too.
   constexpr double kLimit = 9223372036854775808.0;
-  if (!(rounded >= -kLimit && rounded < kLimit)) throw OverflowError("amount out of range");
+  const double scaled = x * kScaleAsDouble;
+  if (!(std::fabs(scaled) <= kLimit)) throw OverflowError("amount out of range");
+  detail::Int128 rounded = 0;
+  if (std::fabs(scaled) < 4503599627370496.0) {  // 2^52: below it a half is representable
+    rounded = static_cast<detail::Int128>(detail::RoundScaledHalfEven(x, kScaleAsDouble));
+  } else {
+    // The product is a whole number here but may have been rounded by up to a few hundred
+    // ten-thousandths; its exact error (representable, as a product's error always is) restores
+    // the exact value, which is then rounded on its own fraction.
+    const double error = std::fma(x, kScaleAsDouble, -scaled);
+    const double wholeError = std::floor(error);
+    const double fraction = error - wholeError;
+    rounded = static_cast<detail::Int128>(scaled) + static_cast<detail::Int128>(wholeError);
+    if (fraction > 0.5 || (fraction == 0.5 && rounded % 2 != 0)) ++rounded;
+  }
+  if (rounded > std::numeric_limits<std::int64_t>::max() ||
+      rounded < std::numeric_limits<std::int64_t>::min()) {
+    throw OverflowError("amount out of range");
+  }
   return Money(static_cast<std::int64_t>(rounded));
 }
 

@@ -32,7 +32,9 @@ Money PercentageOf(Money amount, Money percent) {
   return Money::fromDouble(RoundToCents(share));
 }
 
-Money WholeAmount(std::int16_t units) { return Money::fromInt16(units); }
+Money WholeAmount(std::int16_t units) {
+  return Money::fromInt16(units);
+}
 
 // The quote less the dealer discount, computed in Money; a discount of 0 leaves it untouched.
 Money Discounted(Money quote, double discount) {
@@ -105,8 +107,8 @@ void QuoteCrossGrade(const PriceBook& book, QuoteView& view, std::int16_t fromIn
       ClearPriceBoxes(view);
       return;
     }
-    quote = book.PackagePrice[toIndex] -
-            TradeInValue(book, from, fromIndex, toIndex, AgeBand(view));
+    quote =
+        book.PackagePrice[toIndex] - TradeInValue(book, from, fromIndex, toIndex, AgeBand(view));
   }
 
   const std::string discountText = view.DiscountText();
