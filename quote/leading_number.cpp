@@ -93,7 +93,10 @@ double LeadingNumber(std::string_view text) {
   }
 
   std::string number = mantissa;
-  if (!exponentText.empty()) number += "e" + std::to_string(exponent);
+  if (!exponentText.empty()) {
+    number += 'e';
+    number += std::to_string(exponent);
+  }
   double value = 0.0;
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (error == std::errc::result_out_of_range) value = OutOfRangeValue(mantissa, exponent);
