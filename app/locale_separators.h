@@ -1,0 +1,10 @@
+// The thousands and decimal separators of the user's locale, for the price picture.
+#pragma once
+
+#include "quote/format_price.h"
+
+namespace corvane {
+
+Separators SeparatorsFromLocale();
+
+}  // namespace corvane

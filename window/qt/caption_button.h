@@ -1,0 +1,17 @@
+// A push button whose caption wraps onto a second line when it is wider than the button.
+#pragma once
+
+#include <QPushButton>
+
+namespace corvane {
+
+//! The caption keeps its access key: "&Close" still answers Alt+C and shows the C underlined.
+class CaptionButton final : public QPushButton {
+ public:
+  CaptionButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace corvane

@@ -1,0 +1,357 @@
+#include "window/qt/frm_tindrel.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+#include "window/event_boundary.h"
+#include "window/qt/caption_button.h"
+#include "window/qt/qt_text.h"
+#include "window/window_texts.h"
+
+// The icon lives in a static library, so its resource is registered by name (outside any
+// namespace, as Qt requires).
+static void RegisterIconResource() {
+  Q_INIT_RESOURCE(corvane);
+}
+
+namespace corvane {
+namespace {
+
+// Positions and sizes are laid out in twips, 15 to the pixel at 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+constexpr int ToPixels(int twips) {
+  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+struct Twips {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+// Font sizes are given in hundredths of a point and drawn at 96 dots per inch.
+constexpr int PixelsAt96Dpi(int centipoints) {
+  return (centipoints * 96 + 3600) / 7200;
+}
+
+const QColor kDarkGrey(64, 64, 64);
+const QColor kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0);
+const QColor kLightGreen(128, 255, 128);
+const QColor kLightCyan(128, 255, 255);
+const QColor kLightGrey(224, 224, 224);
+const QColor kGreyedText(150, 150, 150);  // a disabled caption on the dark grey
+
+constexpr const char* kTitleText =
+    "Select the \"From\" and \"To\" Corvane packages for the cross-grade. Also set the Dealer "
+    "Discount (if any).";
+
+// Each distinct font is built once: matching a font against the installed ones is the costly
+// part of opening a window. Liberation Sans has Arial's metrics and stands in where the Windows
+// fonts are not installed.
+struct WindowFonts {
+  QFont arial;           // Arial 12 pt
+  QFont arialBold;       // Arial 12 pt bold
+  QFont arialSmallBold;  // Arial 9.75 pt bold
+  QFont sans;            // MS Sans Serif 12 pt
+  QFont sansBold;        // MS Sans Serif 12 pt bold
+  QFont sansSmall;       // MS Sans Serif 9.75 pt
+};
+
+QFont MakeFont(const QStringList& families, int centipoints, bool bold) {
+  QFont font;
+  font.setFamilies(families);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(PixelsAt96Dpi(centipoints));
+  font.setWeight(bold ? QFont::Bold : QFont::Normal);
+  font.setItalic(false);
+  font.setUnderline(false);
+  font.setStrikeOut(false);
+  return font;
+}
+
+WindowFonts MakeWindowFonts() {
+  const QStringList arial = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+  const QStringList sans = {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                            QStringLiteral("Liberation Sans")};
+  return WindowFonts{MakeFont(arial, 1200, false), MakeFont(arial, 1200, true),
+                     MakeFont(arial, 975, true),   MakeFont(sans, 1200, false),
+                     MakeFont(sans, 1200, true),   MakeFont(sans, 975, false)};
+}
+
+void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, colour);
+  widget.setPalette(palette);
+}
+
+template <typename Control>
+Control* Add(QWidget& parent, const char* name, Twips at, const QFont& font, Control* control) {
+  control->setParent(&parent);
+  control->setObjectName(QLatin1String(name));
+  control->setGeometry(ToPixels(at.left), ToPixels(at.top), ToPixels(at.width),
+                       ToPixels(at.height));
+  control->setFont(font);
+  return control;
+}
+
+// A caption on a transparent background; it wraps at its width and never takes the focus.
+QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, Twips at,
+                 const QFont& font, const QColor& colour, Qt::Alignment alignment) {
+  QLabel* label = Add(parent, name, at, font, new QLabel(text));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(alignment | Qt::AlignTop);
+  label->setFocusPolicy(Qt::NoFocus);
+  SetColour(*label, QPalette::WindowText, colour);
+  return label;
+}
+
+QGroupBox* AddFrame(QWidget& parent, const char* name, const QString& caption, Twips at,
+                    const QFont& font) {
+  QGroupBox* frame = Add(parent, name, at, font, new QGroupBox(caption));
+  QPalette palette = frame->palette();
+  palette.setColor(QPalette::Window, kDarkGrey);
+  palette.setColor(QPalette::WindowText, kWhite);
+  frame->setPalette(palette);
+  frame->setAutoFillBackground(true);
+  return frame;
+}
+
+QComboBox* AddComboBox(QWidget& parent, const char* name, std::string_view text, Twips at,
+                       const QFont& font, const QString& accessibleName) {
+  QComboBox* combo = Add(parent, name, at, font, new QComboBox);
+  combo->setEditable(true);
+  combo->setEditText(ToQString(text));
+  combo->setAccessibleName(accessibleName);
+  return combo;
+}
+
+QLineEdit* AddPriceBox(QWidget& parent, const char* name, Twips at, const QFont& font,
+                       const QString& accessibleName) {
+  QLineEdit* box = Add(parent, name, at, font, new QLineEdit);
+  box->setReadOnly(true);  // the window writes prices here and never reads them back
+  box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  box->setAccessibleName(accessibleName);
+  return box;
+}
+
+QPushButton* AddButton(QWidget& parent, const char* name, const QString& caption, Twips at,
+                       const QFont& font) {
+  QPushButton* button = Add(parent, name, at, font, new CaptionButton(caption, nullptr));
+  button->setAutoDefault(false);
+  button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+  return button;
+}
+
+// An age button: white on the frame's dark grey, hidden and disabled from the start.
+QRadioButton* AddAgeButton(QWidget& parent, const char* name, std::string_view caption, Twips at,
+                           const QFont& font, bool selected) {
+  QRadioButton* button = Add(parent, name, at, font, new QRadioButton(ToQString(caption)));
+  QPalette palette = button->palette();
+  palette.setColor(QPalette::WindowText, kWhite);
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, kGreyedText);
+  button->setPalette(palette);
+  button->setChecked(selected);
+  button->setEnabled(false);
+  button->setVisible(false);
+  return button;
+}
+
+}  // namespace
+
+FrmTindrel::Widgets FrmTindrel::CreateWidgets(QWidget& window) {
+  window.setObjectName(QStringLiteral("frmTindrel"));
+  window.setWindowTitle(ToQString(kWindowCaption));
+  window.setFixedSize(ToPixels(6480), ToPixels(7455));
+  SetColour(window, QPalette::Window, kDarkGrey);
+  window.setAutoFillBackground(true);
+
+  const WindowFonts fonts = MakeWindowFonts();
+  const Qt::Alignment left = Qt::AlignLeft;
+  const Qt::Alignment centred = Qt::AlignHCenter;
+  Widgets w{};
+
+  w.lblTitle = AddLabel(window, "lblTitle", QString::fromLatin1(kTitleText), {240, 120, 6135, 975},
+                        fonts.arial, kRed, centred);
+
+  w.fmeFrom = AddFrame(window, "fmeFrom", QStringLiteral("Cross-grade FROM (or New package)"),
+                       {240, 1080, 6015, 2415}, fonts.arialBold);
+  QGroupBox& from = *w.fmeFrom;
+  w.Combo1 = AddComboBox(from, "Combo1", "", {120, 480, 5655, 420}, fonts.sansBold,
+                         QStringLiteral("From package"));
+  w.lblAge = AddLabel(from, "lblAge", QStringLiteral("How old is the package being traded-in?"),
+                      {120, 940, 4695, 400}, fonts.sans, kLightCyan, left);
+  w.lblAge->setEnabled(false);
+  w.lblAge->setVisible(false);
+  w.optAge[0] =
+      AddAgeButton(from, "optAge0", kStartAgeCaptions[0], {480, 1250, 3375, 375}, fonts.sans, true);
+  w.optAge[1] = AddAgeButton(from, "optAge1", kStartAgeCaptions[1], {480, 1570, 4095, 375},
+                             fonts.sans, false);
+  w.optAge[2] = AddAgeButton(from, "optAge2", kStartAgeCaptions[2], {480, 1920, 4095, 375},
+                             fonts.sans, false);
+
+  w.fmeTo = AddFrame(window, "fmeTo", QStringLiteral("Cross-grade TO"), {240, 3600, 6015, 2295},
+                     fonts.arialBold);
+  QGroupBox& to = *w.fmeTo;
+  w.Combo2 = AddComboBox(to, "Combo2", kNothingSelected, {120, 480, 5655, 420}, fonts.sansBold,
+                         QStringLiteral("To package"));
+  w.lblDisc = AddLabel(to, "lblDisc", QStringLiteral("Discount%"), {2880, 1125, 1695, 375},
+                       fonts.sansBold, kLightGrey, Qt::AlignRight);
+  w.Combo3 = AddComboBox(to, "Combo3", kStartDiscountText, {4680, 1080, 1095, 420}, fonts.sansBold,
+                         QStringLiteral("Discount"));
+  w.Label2 = AddLabel(to, "Label2", QStringLiteral("EXcl.VAT"), {120, 1710, 1215, 375},
+                      fonts.sansBold, kLightGrey, left);
+  w.txtExclPrice = AddPriceBox(to, "txtExclPrice", {1320, 1680, 1575, 375}, fonts.sansBold,
+                               QStringLiteral("Price excluding VAT"));
+  w.Label3 = AddLabel(to, "Label3", QStringLiteral("INcl.VAT"), {3080, 1710, 1215, 375},
+                      fonts.sansBold, kLightGrey, left);
+  w.txtInclPrice = AddPriceBox(to, "txtInclPrice", {4200, 1680, 1575, 375}, fonts.sansBold,
+                               QStringLiteral("Price including VAT"));
+
+  w.Label6 = AddLabel(window, "Label6", ToQString(kFootnoteText), {240, 6000, 6015, 615},
+                      fonts.arialSmallBold, kLightGreen, centred);
+  w.cmdOther = AddButton(window, "cmdOther", QStringLiteral("&Other Prices"),
+                         {360, 6600, 1215, 735}, fonts.arial);
+  w.cmdSupport = AddButton(window, "cmdSupport", QStringLiteral("Support contracts"),
+                           {1920, 6600, 1215, 735}, fonts.arial);
+  w.cmdUpgrade = AddButton(window, "cmdUpgrade", QStringLiteral("&Upgrade Prices"),
+                           {3480, 6600, 1215, 735}, fonts.arial);
+  w.cmdClose =
+      AddButton(window, "cmdClose", QStringLiteral("&Close"), {5040, 6600, 1215, 735}, fonts.arial);
+
+  // The item frame lies over the instruction line and both other frames while it is shown.
+  w.fmeSupport = AddFrame(window, "fmeSupport", QStringLiteral("Click required Item for Price"),
+                          {240, 70, 6015, 5895}, fonts.arialBold);
+  QGroupBox& items = *w.fmeSupport;
+  w.List1 = Add(items, "List1", {120, 360, 5775, 4860}, fonts.sansSmall, new QListWidget);
+  w.List1->setAccessibleName(QStringLiteral("Items"));
+  w.Label4 = AddLabel(items, "Label4", QStringLiteral("EXcl.VAT"), {120, 5430, 1215, 375},
+                      fonts.sansBold, kLightGrey, left);
+  w.txtSuppExcl = AddPriceBox(items, "txtSuppExcl", {1320, 5400, 1575, 375}, fonts.sansBold,
+                              QStringLiteral("Item price excluding VAT"));
+  w.Label1 = AddLabel(items, "Label1", QStringLiteral("INcl.VAT"), {3075, 5430, 1215, 375},
+                      fonts.sansBold, kLightGrey, left);
+  w.txtSuppIncl = AddPriceBox(items, "txtSuppIncl", {4200, 5400, 1575, 375}, fonts.sansBold,
+                              QStringLiteral("Item price including VAT"));
+  w.fmeSupport->setVisible(false);
+  w.fmeSupport->raise();
+  return w;
+}
+
+template <typename Handler>
+void FrmTindrel::Deliver(Handler handler) {
+  DeliverEvent(messages_, handler);
+}
+
+FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* parent)
+    : QWidget(parent),
+      w_(CreateWidgets(*this)),
+      combo1_(*w_.Combo1),
+      combo2_(*w_.Combo2),
+      combo3_(*w_.Combo3),
+      list1_(*w_.List1),
+      txtExclPrice_(*w_.txtExclPrice),
+      txtInclPrice_(*w_.txtInclPrice),
+      txtSuppExcl_(*w_.txtSuppExcl),
+      txtSuppIncl_(*w_.txtSuppIncl),
+      fmeSupport_(*w_.fmeSupport),
+      lblTitle_(*w_.lblTitle),
+      fmeFrom_(*w_.fmeFrom),
+      fmeTo_(*w_.fmeTo),
+      optAge_{QtOptionButton(*w_.optAge[0]), QtOptionButton(*w_.optAge[1]),
+              QtOptionButton(*w_.optAge[2])},
+      messageBoxes_(*this),
+      messages_(messageBoxes_),
+      form_(*this),
+      behaviour_(book,
+                 WindowControls{combo1_,
+                                combo2_,
+                                combo3_,
+                                list1_,
+                                txtExclPrice_,
+                                txtInclPrice_,
+                                txtSuppExcl_,
+                                txtSuppIncl_,
+                                fmeSupport_,
+                                lblTitle_,
+                                fmeFrom_,
+                                fmeTo_,
+                                {&optAge_[0], &optAge_[1], &optAge_[2]},
+                                messages_,
+                                form_},
+                 std::move(separators)) {
+  RegisterIconResource();
+  setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane.xpm")));
+  SetTabOrder();
+  ConnectEvents();
+  w_.Combo1->setFocus();
+  setGeometry(
+      QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+}
+
+FrmTindrel::~FrmTindrel() {
+  // The widgets go after the behaviour they report to: nothing they signal while they are
+  // destroyed may reach it.
+  for (QWidget* child : findChildren<QWidget*>()) child->disconnect(this);
+}
+
+void FrmTindrel::Load() {
+  Deliver([this] { behaviour_.Form_Load(); });
+}
+
+void FrmTindrel::closeEvent(QCloseEvent* event) {
+  Deliver([this] { behaviour_.Form_Unload(); });
+  event->accept();
+}
+
+// The focus follows the window's tab order; labels and frames hold places in it without ever
+// taking the focus, and hidden or disabled controls are passed over.
+void FrmTindrel::SetTabOrder() {
+  const std::array<QWidget*, 15> order = {
+      w_.Combo1,     w_.optAge[0],   w_.optAge[1],    w_.optAge[2],    w_.Combo2,
+      w_.cmdClose,   w_.Combo3,      w_.txtExclPrice, w_.txtInclPrice, w_.cmdOther,
+      w_.cmdSupport, w_.txtSuppIncl, w_.txtSuppExcl,  w_.List1,        w_.cmdUpgrade};
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+// Only what the user does raises a handler: choosing an entry (again, too), selecting an item,
+// pressing a button. Filling lists and writing tags raise nothing.
+void FrmTindrel::ConnectEvents() {
+  const auto raise = [this](void (QuoteWindow::*handler)()) {
+    return [this, handler] { Deliver([this, handler] { (behaviour_.*handler)(); }); };
+  };
+  connect(w_.Combo1, &QComboBox::activated, this, raise(&QuoteWindow::Combo1_Click));
+  connect(w_.Combo2, &QComboBox::activated, this, raise(&QuoteWindow::Combo2_Click));
+  connect(w_.Combo3, &QComboBox::activated, this, raise(&QuoteWindow::Combo3_Click));
+  connect(w_.cmdOther, &QPushButton::clicked, this, raise(&QuoteWindow::cmdOther_Click));
+  connect(w_.cmdSupport, &QPushButton::clicked, this, raise(&QuoteWindow::cmdSupport_Click));
+  connect(w_.cmdUpgrade, &QPushButton::clicked, this, raise(&QuoteWindow::cmdUpgrade_Click));
+  connect(w_.cmdClose, &QPushButton::clicked, this, raise(&QuoteWindow::cmdClose_Click));
+  // A selection the user removes (Ctrl and click) is no choice of an item.
+  connect(w_.List1, &QListWidget::itemSelectionChanged, this, [this] {
+    if (list1_.ListIndex() >= 0) Deliver([this] { behaviour_.List1_Click(); });
+  });
+  for (std::size_t i = 0; i < w_.optAge.size(); ++i) {
+    const auto index = static_cast<std::int16_t>(i);
+    connect(w_.optAge[i], &QRadioButton::clicked, this,
+            [this, index] { Deliver([this, index] { behaviour_.optAge_Click(index); }); });
+  }
+}
+
+}  // namespace corvane

@@ -1,0 +1,101 @@
+// frmTindrel, the quote window: its controls as Qt widgets, with the behaviour of QuoteWindow.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "pricebook/price_book.h"
+#include "quote/format_price.h"
+#include "window/qt/qt_controls.h"
+#include "window/quote_window.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace corvane {
+
+class FrmTindrel : public QWidget {
+  Q_OBJECT
+
+ public:
+  //! Creates every control in its start state; the lists stay empty until Load.
+  FrmTindrel(const PriceBook& book, Separators separators, QWidget* parent = nullptr);
+  ~FrmTindrel() override;
+  FrmTindrel(const FrmTindrel&) = delete;
+  FrmTindrel& operator=(const FrmTindrel&) = delete;
+
+  //! The load step: fills the From list and the discount list. Call once, before show().
+  void Load();
+
+  //! Sends warnings and error reports to the sink instead of message boxes; nullptr restores
+  //! the message boxes.
+  void RouteMessagesTo(MessageSink* sink) { messages_.RouteTo(sink); }
+  //! Where the window's warnings and error reports go.
+  MessageSink& Messages() { return messages_; }
+  const WindowState& State() const { return behaviour_.State(); }
+
+ protected:
+  //! Every way of closing the window runs the unload step; the window never refuses.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  //! The widgets, by their names in the window; Qt owns them as children of the window.
+  struct Widgets {
+    QLabel* lblTitle;
+    QGroupBox* fmeFrom;
+    QComboBox* Combo1;
+    QLabel* lblAge;
+    std::array<QRadioButton*, 3> optAge;
+    QGroupBox* fmeTo;
+    QComboBox* Combo2;
+    QLabel* lblDisc;
+    QComboBox* Combo3;
+    QLabel* Label2;
+    QLineEdit* txtExclPrice;
+    QLabel* Label3;
+    QLineEdit* txtInclPrice;
+    QLabel* Label6;
+    QPushButton* cmdOther;
+    QPushButton* cmdSupport;
+    QPushButton* cmdUpgrade;
+    QPushButton* cmdClose;
+    QGroupBox* fmeSupport;
+    QListWidget* List1;
+    QLabel* Label4;
+    QLineEdit* txtSuppExcl;
+    QLabel* Label1;
+    QLineEdit* txtSuppIncl;
+  };
+  static Widgets CreateWidgets(QWidget& window);
+  void SetTabOrder();
+  void ConnectEvents();
+  template <typename Handler>
+  void Deliver(Handler handler);
+
+  Widgets w_;
+  QtComboBox combo1_;
+  QtComboBox combo2_;
+  QtComboBox combo3_;
+  QtListBox list1_;
+  QtTextBox txtExclPrice_;
+  QtTextBox txtInclPrice_;
+  QtTextBox txtSuppExcl_;
+  QtTextBox txtSuppIncl_;
+  QtFrame fmeSupport_;
+  QtFrame lblTitle_;
+  QtFrame fmeFrom_;
+  QtFrame fmeTo_;
+  std::array<QtOptionButton, 3> optAge_;
+  QtMessageBoxes messageBoxes_;
+  MessageRouter messages_;
+  QtForm form_;
+  QuoteWindow behaviour_;
+};
+
+}  // namespace corvane
