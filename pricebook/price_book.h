@@ -1,4 +1,4 @@
-// The price book: every package, cross-grade, support-contract and other-item price the calculator knows.
+// The price book: every package, cross-grade, support and other-item price the program knows.
 #pragma once
 
 #include <string>
