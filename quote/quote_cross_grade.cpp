@@ -26,9 +26,9 @@ std::string UpperCase(std::string text) {
   return text;
 }
 
-// amount * percent / 100, rounded to two decimals.
-Money PercentageOf(Money amount, Money percent) {
-  const double share = CheckedResult((amount * percent).toDouble() / 100.0, "A trade-in value");
+// amount * percent / 100 in Money, divided in double and rounded to two decimals.
+Money PercentageOf(Money amount, Money percent, std::string_view what) {
+  const double share = CheckedResult((amount * percent).toDouble() / 100.0, what);
   return Money::fromDouble(RoundToCents(share));
 }
 
@@ -40,8 +40,7 @@ Money WholeAmount(std::int16_t units) {
 Money Discounted(Money quote, double discount) {
   if (discount == 0) return quote;
   const Money remaining = WholeAmount(100) - Money::fromDouble(discount);
-  const double x = CheckedResult((quote * remaining).toDouble() / 100.0, "The discounted price");
-  return Money::fromDouble(RoundToCents(x));
+  return PercentageOf(quote, remaining, "The discounted price");
 }
 
 }  // namespace
@@ -55,7 +54,9 @@ int AgeBand(const QuoteView& view) {
 Money TradeInValue(const PriceBook& book, std::string_view fromText, std::int16_t fromIndex,
                    std::int16_t toIndex, int band) {
   const Money newPrice = book.PackagePrice[fromIndex];
-  const auto percentage = [&](Money percent) { return PercentageOf(newPrice, percent); };
+  const auto percentage = [&](Money percent) {
+    return PercentageOf(newPrice, percent, "A trade-in value");
+  };
   const auto amount = [&](int ageBand) { return book.TradeInAmount(fromIndex, ageBand); };
   const auto inRange = [&](int first, int last) { return toIndex >= first && toIndex <= last; };
 
