@@ -8,7 +8,7 @@ namespace corvane {
 //! The caption keeps its access key: "&Close" still answers Alt+C and shows the C underlined.
 class CaptionButton final : public QPushButton {
  public:
-  CaptionButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+  explicit CaptionButton(QWidget* parent) : QPushButton(parent) {}
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -3,12 +3,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPalette>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
@@ -19,14 +21,9 @@
 
 #include "window/event_boundary.h"
 #include "window/qt/caption_button.h"
+#include "window/qt/corvane.xpm"
 #include "window/qt/qt_text.h"
 #include "window/window_texts.h"
-
-// The icon lives in a static library, so its resource is registered by name (outside any
-// namespace, as Qt requires).
-static void RegisterIconResource() {
-  Q_INIT_RESOURCE(corvane);
-}
 
 namespace corvane {
 namespace {
@@ -73,22 +70,40 @@ struct WindowFonts {
   QFont sansSmall;       // MS Sans Serif 9.75 pt
 };
 
-QFont MakeFont(const QStringList& families, int centipoints, bool bold) {
+// The first of the wished-for families that is installed, or none (the desktop's own font). A font
+// given one installed family is found directly; a list, or a family that is not installed, makes
+// the font database ask for a whole fallback list every time a font is first used. The installed
+// names are compared as they are: resolving aliases would ask the font configuration again.
+QStringList InstalledFamily(const QStringList& installed, std::initializer_list<QString> wishes) {
+  for (const QString& family : wishes) {
+    if (installed.contains(family, Qt::CaseInsensitive)) return {family};
+  }
+  return {};
+}
+
+QFont MakeFont(const QStringList& family, int centipoints, bool bold) {
   QFont font;
-  font.setFamilies(families);
+  if (!family.isEmpty()) font.setFamilies(family);
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(PixelsAt96Dpi(centipoints));
   font.setWeight(bold ? QFont::Bold : QFont::Normal);
   font.setItalic(false);
   font.setUnderline(false);
   font.setStrikeOut(false);
+  // Unhinted glyphs keep the typeface's own widths, the ones the window's fixed layout was drawn
+  // for, and they are quicker to render.
+  font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 
 WindowFonts MakeWindowFonts() {
-  const QStringList arial = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
-  const QStringList sans = {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                            QStringLiteral("Liberation Sans")};
+  const QStringList installed = QFontDatabase::families();
+  const QString liberation = QStringLiteral("Liberation Sans");
+  const QStringList arial =
+      InstalledFamily(installed, {QStringLiteral("Arial"), liberation, QStringLiteral("Arimo")});
+  const QStringList sans = InstalledFamily(
+      installed, {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                  liberation, QStringLiteral("Arimo")});
   return WindowFonts{MakeFont(arial, 1200, false), MakeFont(arial, 1200, true),
                      MakeFont(arial, 975, true),   MakeFont(sans, 1200, false),
                      MakeFont(sans, 1200, true),   MakeFont(sans, 975, false)};
@@ -100,9 +115,11 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) 
   widget.setPalette(palette);
 }
 
+// A control is made inside its container and given its font before its text: a text set earlier
+// would be measured in the desktop's font, which would have to be loaded for that alone.
 template <typename Control>
-Control* Add(QWidget& parent, const char* name, Twips at, const QFont& font, Control* control) {
-  control->setParent(&parent);
+Control* Add(QWidget& parent, const char* name, Twips at, const QFont& font) {
+  auto* control = new Control(&parent);
   control->setObjectName(QLatin1String(name));
   control->setGeometry(ToPixels(at.left), ToPixels(at.top), ToPixels(at.width),
                        ToPixels(at.height));
@@ -113,8 +130,9 @@ Control* Add(QWidget& parent, const char* name, Twips at, const QFont& font, Con
 // A caption on a transparent background; it wraps at its width and never takes the focus.
 QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, Twips at,
                  const QFont& font, const QColor& colour, Qt::Alignment alignment) {
-  QLabel* label = Add(parent, name, at, font, new QLabel(text));
+  auto* label = Add<QLabel>(parent, name, at, font);
   label->setTextFormat(Qt::PlainText);
+  label->setText(text);
   label->setWordWrap(true);
   label->setAlignment(alignment | Qt::AlignTop);
   label->setFocusPolicy(Qt::NoFocus);
@@ -124,7 +142,8 @@ QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, Twips a
 
 QGroupBox* AddFrame(QWidget& parent, const char* name, const QString& caption, Twips at,
                     const QFont& font) {
-  QGroupBox* frame = Add(parent, name, at, font, new QGroupBox(caption));
+  auto* frame = Add<QGroupBox>(parent, name, at, font);
+  frame->setTitle(caption);
   QPalette palette = frame->palette();
   palette.setColor(QPalette::Window, kDarkGrey);
   palette.setColor(QPalette::WindowText, kWhite);
@@ -135,8 +154,10 @@ QGroupBox* AddFrame(QWidget& parent, const char* name, const QString& caption, T
 
 QComboBox* AddComboBox(QWidget& parent, const char* name, std::string_view text, Twips at,
                        const QFont& font, const QString& accessibleName) {
-  QComboBox* combo = Add(parent, name, at, font, new QComboBox);
-  combo->setEditable(true);
+  auto* combo = Add<QComboBox>(parent, name, at, font);
+  // Giving the combo box its edit field makes it editable without building its popup list, which
+  // waits until the list is first opened.
+  combo->setLineEdit(new QLineEdit(combo));
   combo->setEditText(ToQString(text));
   combo->setAccessibleName(accessibleName);
   return combo;
@@ -144,7 +165,7 @@ QComboBox* AddComboBox(QWidget& parent, const char* name, std::string_view text,
 
 QLineEdit* AddPriceBox(QWidget& parent, const char* name, Twips at, const QFont& font,
                        const QString& accessibleName) {
-  QLineEdit* box = Add(parent, name, at, font, new QLineEdit);
+  auto* box = Add<QLineEdit>(parent, name, at, font);
   box->setReadOnly(true);  // the window writes prices here and never reads them back
   box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   box->setAccessibleName(accessibleName);
@@ -153,7 +174,8 @@ QLineEdit* AddPriceBox(QWidget& parent, const char* name, Twips at, const QFont&
 
 QPushButton* AddButton(QWidget& parent, const char* name, const QString& caption, Twips at,
                        const QFont& font) {
-  QPushButton* button = Add(parent, name, at, font, new CaptionButton(caption, nullptr));
+  auto* button = Add<CaptionButton>(parent, name, at, font);
+  button->setText(caption);
   button->setAutoDefault(false);
   button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
   return button;
@@ -162,7 +184,8 @@ QPushButton* AddButton(QWidget& parent, const char* name, const QString& caption
 // An age button: white on the frame's dark grey, hidden and disabled from the start.
 QRadioButton* AddAgeButton(QWidget& parent, const char* name, std::string_view caption, Twips at,
                            const QFont& font, bool selected) {
-  QRadioButton* button = Add(parent, name, at, font, new QRadioButton(ToQString(caption)));
+  auto* button = Add<QRadioButton>(parent, name, at, font);
+  button->setText(ToQString(caption));
   QPalette palette = button->palette();
   palette.setColor(QPalette::WindowText, kWhite);
   palette.setColor(QPalette::Disabled, QPalette::WindowText, kGreyedText);
@@ -239,7 +262,7 @@ FrmTindrel::Widgets FrmTindrel::CreateWidgets(QWidget& window) {
   w.fmeSupport = AddFrame(window, "fmeSupport", QStringLiteral("Click required Item for Price"),
                           {240, 70, 6015, 5895}, fonts.arialBold);
   QGroupBox& items = *w.fmeSupport;
-  w.List1 = Add(items, "List1", {120, 360, 5775, 4860}, fonts.sansSmall, new QListWidget);
+  w.List1 = Add<QListWidget>(items, "List1", {120, 360, 5775, 4860}, fonts.sansSmall);
   w.List1->setAccessibleName(QStringLiteral("Items"));
   w.Label4 = AddLabel(items, "Label4", QStringLiteral("EXcl.VAT"), {120, 5430, 1215, 375},
                       fonts.sansBold, kLightGrey, left);
@@ -296,8 +319,9 @@ FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* pa
                                 messages_,
                                 form_},
                  std::move(separators)) {
-  RegisterIconResource();
-  setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane.xpm")));
+  // Built straight from the compiled-in picture: reading it as a file would first look through
+  // every installed image format plugin.
+  setWindowIcon(QIcon(QPixmap(corvane_xpm)));
   SetTabOrder();
   ConnectEvents();
   w_.Combo1->setFocus();

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the calculator's 32 x 32 window icon, a price tag with two opposed arrows, and writes it
-as corvane.xpm (embedded in the program through corvane.qrc) and corvane.png (installed with it).
+as corvane.xpm (compiled into the program) and corvane.png (installed with it).
 
 Run from this folder after changing the drawing: python3 make_icon.py
 """
