@@ -3,12 +3,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 
 #include "app/display_check.h"
-#include "app/locale_separators.h"
-#include "pricebook/price_book.h"
-#include "window/qt/frm_tindrel.h"
+#include "app/run_quote_window.h"
 
 namespace {
 
@@ -39,18 +36,5 @@ int main(int argc, char* argv[]) {
   const QtMessageHandler previousHandler = qInstallMessageHandler(ReportPlatformFailure);
   QApplication application(argc, argv);
   qInstallMessageHandler(previousHandler);
-  QApplication::setApplicationName(QStringLiteral("Tindrel"));
-  QApplication::setApplicationDisplayName(QString());
-
-  try {
-    const corvane::PriceBook book = corvane::FillPriceBook();
-    corvane::FrmTindrel window(book, corvane::SeparatorsFromLocale());
-    window.Load();
-    window.show();
-    return QApplication::exec();
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "corvane-crossgrade: the price book could not be built: %s\n",
-                 error.what());
-    return EXIT_FAILURE;
-  }
+  return corvane::RunQuoteWindow("corvane-crossgrade");
 }

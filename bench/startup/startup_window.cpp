@@ -1,6 +1,6 @@
-// Starts as the calculator does (application, price book, window, load step, show) and prints the
-// CPU time and peak memory at the window's first paint. The calculator's check for a display is
-// left out: the measurements run only where a window can open.
+// Starts through the calculator's own start-up routine (application, price book, window, load
+// step, show) and prints the CPU time and peak memory at the window's first paint. The display
+// check of main is left out: the measurements run only where a window can open.
 //
 // With --choice-latency [N] it then chooses To packages in the real window N times (default 200),
 // through the same signal a choice in the list raises, and prints the median wall-clock time from
@@ -17,13 +17,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
-#include <string>
+#include <optional>
 #include <vector>
 
-#include "app/locale_separators.h"
+#include "app/run_quote_window.h"
 #include "bench/startup/first_paint.h"
-#include "pricebook/price_book.h"
 #include "window/headless/headless_controls.h"
 #include "window/qt/frm_tindrel.h"
 
@@ -146,23 +144,13 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Tindrel"));
-  QApplication::setApplicationDisplayName(QString());
-
-  try {
-    const corvane::PriceBook book = corvane::FillPriceBook();
-    corvane::FrmTindrel window(book, corvane::SeparatorsFromLocale());
-    const corvane::bench::FirstPaint firstPaint(window, [&window, choiceRepetitions] {
-      corvane::bench::PrintResourceUse(corvane::bench::ResourceUseNow());
-      if (choiceRepetitions > 0) MeasureChoiceLatency(window, choiceRepetitions);
-      QApplication::quit();
-    });
-    window.Load();
-    window.show();
-    return QApplication::exec();
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "corvane_startup_window: the price book could not be built: %s\n",
-                 error.what());
-    return EXIT_FAILURE;
-  }
+  std::optional<corvane::bench::FirstPaint> firstPaint;
+  return corvane::RunQuoteWindow(
+      "corvane_startup_window", [&firstPaint, choiceRepetitions](corvane::FrmTindrel& window) {
+        firstPaint.emplace(window, [&window, choiceRepetitions] {
+          corvane::bench::PrintResourceUse(corvane::bench::ResourceUseNow());
+          if (choiceRepetitions > 0) MeasureChoiceLatency(window, choiceRepetitions);
+          QApplication::quit();
+        });
+      });
 }

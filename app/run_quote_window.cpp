@@ -1,0 +1,32 @@
+#include "app/run_quote_window.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "app/locale_separators.h"
+#include "pricebook/price_book.h"
+#include "window/qt/frm_tindrel.h"
+
+namespace corvane {
+
+int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad) {
+  QApplication::setApplicationName(QStringLiteral("Tindrel"));
+  QApplication::setApplicationDisplayName(QString());
+
+  try {
+    const PriceBook book = FillPriceBook();
+    FrmTindrel window(book, SeparatorsFromLocale());
+    if (beforeLoad) beforeLoad(window);
+    window.Load();
+    window.show();
+    return QApplication::exec();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s: the price book could not be built: %s\n", program, error.what());
+    return EXIT_FAILURE;
+  }
+}
+
+}  // namespace corvane

@@ -1,0 +1,16 @@
+// The start-up routine once Qt is running: names the application, fills the price book, creates,
+// loads and shows the quote window, and runs it until it is closed.
+#pragma once
+
+#include <functional>
+
+namespace corvane {
+
+class FrmTindrel;
+
+//! Returns the program's exit status. `beforeLoad`, when given, sees the window once it is created
+//! and before its load step; `program` names the program in the one line that reports a price
+//! book that could not be built.
+int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad = {});
+
+}  // namespace corvane
