@@ -1,7 +1,7 @@
 // The thousands and decimal separators of the user's locale, for the price picture.
 #pragma once
 
-#include "quote/format_price.h"
+#include "money/format_price.h"
 
 namespace corvane {
 

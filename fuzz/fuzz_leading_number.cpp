@@ -12,12 +12,12 @@
 #include <string_view>
 
 #include "fuzz/display_picture.h"
+#include "money/errors.h"
+#include "money/format_price.h"
+#include "money/leading_number.h"
+#include "money/money.h"
+#include "money/vat.h"
 #include "quote/discount.h"
-#include "quote/errors.h"
-#include "quote/format_price.h"
-#include "quote/leading_number.h"
-#include "quote/money.h"
-#include "quote/vat.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <limits>
 #include <optional>
 
-#include "quote/errors.h"
-#include "quote/money.h"
+#include "money/errors.h"
+#include "money/money.h"
 
 namespace {
 

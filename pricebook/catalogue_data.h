@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "quote/money.h"
+#include "money/money.h"
 
 namespace corvane {
 

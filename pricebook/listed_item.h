@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "quote/money.h"
+#include "money/money.h"
 
 namespace corvane {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "money/money.h"
 #include "pricebook/table.h"
-#include "quote/money.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "quote/errors.h"
+#include "money/errors.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "pricebook/range_error.h"
+#include "money/errors.h"
 
 namespace corvane {
 

@@ -1,7 +1,8 @@
 #include "quote/discount.h"
 
-#include "quote/leading_number.h"
-#include "quote/rounding.h"
+#include "money/leading_number.h"
+#include "money/rounding.h"
+#include "quote/percentage.h"
 
 namespace corvane {
 
@@ -11,6 +12,13 @@ Money ApplyDiscount(Money price, std::string_view discountText) {
   x = price.toDouble() * x;
   x = x / 100.0;
   return Money::fromDouble(RoundToCents(CheckedResult(x, "The discounted price")));
+}
+
+Money DiscountCrossGrade(Money quote, std::string_view discountText) {
+  const double discount = LeadingNumber(discountText);
+  if (discount == 0) return quote;
+  const Money remaining = Money::fromInt16(100) - Money::fromDouble(discount);
+  return PercentageOf(quote, remaining, "The discounted price");
 }
 
 bool DiscountOutOfRange(std::string_view discountText) {

@@ -1,24 +1,29 @@
-// The listed cross-grade prices: finds the row for the From and To packages the window shows.
+// The listed cross-grade prices: finds the row for a From and a To package by their names.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
+#include "money/money.h"
 #include "pricebook/price_book.h"
-#include "quote/money.h"
-#include "quote/quote_view.h"
 
 namespace corvane {
 
 //! What LookUpCrossGrade found.
-enum LookupStatus : std::int16_t {
-  kLookupFound = -1,         //!< a row matched; the price holds its price
-  kLookupNotApplicable = 0,  //!< no table serves this pair; the quote rules price it
-  kLookupNotListed = 1,      //!< the tables serve this pair but list no price for it
-  kLookupRefusedShown = 2,   //!< a move to fewer terminals, already refused with its warning
+enum class LookupStatus : std::int16_t {
+  Found,           //!< a row matched; the price holds its price
+  NotApplicable,   //!< no table serves this pair; the quote rules price it
+  NotListed,       //!< the tables serve this pair but list no price for it
+  FewerTerminals,  //!< the tables serve this pair, but it moves to fewer terminals
 };
 
-//! Writes the status always, the price only when a row matches. A refused move to fewer terminals
-//! shows the reduction warning and then clears both price boxes.
-void LookUpCrossGrade(const PriceBook& book, QuoteView& view, Money& price, std::int16_t& status);
+struct Lookup {
+  LookupStatus status = LookupStatus::NotApplicable;
+  Money price;  //!< the matched row's price; zero unless Found
+};
+
+//! The ageBand (0, 1 or 2) picks the price column of a matching row.
+Lookup LookUpCrossGrade(const PriceBook& book, std::string_view from, std::string_view to,
+                        int ageBand);
 
 }  // namespace corvane

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "quote/errors.h"
-#include "quote/leading_number.h"
+#include "money/errors.h"
+#include "money/leading_number.h"
 
 namespace corvane {
 

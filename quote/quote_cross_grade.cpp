@@ -5,20 +5,13 @@
 #include <string>
 
 #include "quote/discount.h"
-#include "quote/leading_number.h"
 #include "quote/look_up_cross_grade.h"
 #include "quote/messages.h"
 #include "quote/package_name.h"
-#include "quote/rounding.h"
-#include "quote/show_price.h"
+#include "quote/percentage.h"
 
 namespace corvane {
 namespace {
-
-void Refuse(QuoteView& view, std::string_view message) {
-  ClearPriceBoxes(view);
-  view.ShowWarning(message);
-}
 
 std::string UpperCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -26,30 +19,19 @@ std::string UpperCase(std::string text) {
   return text;
 }
 
-// amount * percent / 100 in Money, divided in double and rounded to two decimals.
-Money PercentageOf(Money amount, Money percent, std::string_view what) {
-  const double share = CheckedResult((amount * percent).toDouble() / 100.0, what);
-  return Money::fromDouble(RoundToCents(share));
-}
-
 Money WholeAmount(std::int16_t units) {
   return Money::fromInt16(units);
 }
 
-// The quote less the dealer discount, computed in Money; a discount of 0 leaves it untouched.
-Money Discounted(Money quote, double discount) {
-  if (discount == 0) return quote;
-  const Money remaining = WholeAmount(100) - Money::fromDouble(discount);
-  return PercentageOf(quote, remaining, "The discounted price");
+// The terminal check of the rules, for pairs the tables do not serve. A Strovane To package is
+// exempt from it.
+bool RulesRefuseFewerTerminals(const std::string& from, const std::string& to) {
+  return LastSpacePosition(from) > 0 && LastSpacePosition(to) > 0 &&
+         ReducesTerminals(TerminalCount(from), TerminalCount(to)) &&
+         !Contains(UpperCase(to), "STROVANE");
 }
 
 }  // namespace
-
-int AgeBand(const QuoteView& view) {
-  if (view.AgeButtonSelected(2)) return 2;
-  if (view.AgeButtonSelected(1)) return 1;
-  return 0;
-}
 
 Money TradeInValue(const PriceBook& book, std::string_view fromText, std::int16_t fromIndex,
                    std::int16_t toIndex, int band) {
@@ -85,37 +67,33 @@ Money TradeInValue(const PriceBook& book, std::string_view fromText, std::int16_
   return newPrice;
 }
 
-void QuoteCrossGrade(const PriceBook& book, QuoteView& view, std::int16_t fromIndex,
-                     const std::int16_t& toIndex) {
-  const std::string from = view.FromText();
-  const std::string to = view.ToText();
-  if (to == from) return Refuse(view, kSamePackageMessage);
-  if (Contains(to, "PIPWICK")) return Refuse(view, kPipwickMessage);
-  if (view.ToListIndex() <= 0) return;
+Quote QuoteCrossGrade(const PriceBook& book, const QuoteRequest& request) {
+  const std::string& from = request.fromText;
+  const std::string& to = request.toText;
+  if (to == from) return ClearThenWarn(std::string(kSamePackageMessage));
+  if (Contains(to, "PIPWICK")) return ClearThenWarn(std::string(kPipwickMessage));
+  if (request.toListPosition <= 0) return Quote{};
 
-  Money quote;
-  std::int16_t status = kLookupNotApplicable;
-  LookUpCrossGrade(book, view, quote, status);
-  if (status == kLookupNotListed) return Refuse(view, NotInDatabaseMessage());
-  if (status == kLookupRefusedShown) return;
-
-  if (status == kLookupNotApplicable) {
-    // A Strovane To package is exempt from the terminal check of the rules.
-    if (LastSpacePosition(from) > 0 && LastSpacePosition(to) > 0 &&
-        ReducesTerminals(TerminalCount(from), TerminalCount(to)) &&
-        !Contains(UpperCase(to), "STROVANE")) {
-      view.ShowWarning(ReductionMessage());
-      ClearPriceBoxes(view);
-      return;
-    }
-    quote =
-        book.PackagePrice[toIndex] - TradeInValue(book, from, fromIndex, toIndex, AgeBand(view));
+  const Lookup listed = LookUpCrossGrade(book, from, to, request.ageBand);
+  Money quote = listed.price;
+  switch (listed.status) {
+    case LookupStatus::Found:
+      break;
+    case LookupStatus::NotListed:
+      return ClearThenWarn(NotInDatabaseMessage());
+    case LookupStatus::FewerTerminals:
+      return WarnThenClear(ReductionMessage());
+    case LookupStatus::NotApplicable:
+      if (RulesRefuseFewerTerminals(from, to)) return WarnThenClear(ReductionMessage());
+      quote = book.PackagePrice[request.toIndex] -
+              TradeInValue(book, from, request.fromIndex, request.toIndex, request.ageBand);
+      break;
   }
 
-  const std::string discountText = view.DiscountText();
-  if (DiscountOutOfRange(discountText)) return Refuse(view, kDiscountRangeMessage);
-  quote = Discounted(quote, LeadingNumber(discountText));
-  ShowPrice(quote, view.ExclPriceBox(), view.InclPriceBox(), view.DisplaySeparators());
+  const std::string discount = request.discountText.value_or(std::string());
+  if (DiscountOutOfRange(discount)) return ClearThenWarn(std::string(kDiscountRangeMessage));
+  const Money discounted = DiscountCrossGrade(quote, discount);
+  return Quote{Quote::Outcome::Priced, PriceForDisplay(discounted, request.separators), {}};
 }
 
 }  // namespace corvane

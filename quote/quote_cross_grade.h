@@ -1,26 +1,24 @@
-// The cross-grade quote: refusals, listed price or rule price, dealer discount, display.
+// The cross-grade quote: refusals, listed price or rule price, dealer discount.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
+#include "money/money.h"
 #include "pricebook/price_book.h"
-#include "quote/money.h"
-#include "quote/quote_view.h"
+#include "quote/quote.h"
 
 namespace corvane {
 
-//! The age band of the traded-in package: 2 if age button 2 is selected, else 1 if age button 1
-//! is, else 0 (the oldest).
-int AgeBand(const QuoteView& view);
-
-//! The credit for the traded-in package under the rule that the To index and the From text select.
+//! The credit for the traded-in package under the rule that the To index and the From text
+//! select. The price book leaves every trade-in table zero; the rules read them as they stand, so
+//! that a price book that fills them changes the rule quotes through this function alone.
 Money TradeInValue(const PriceBook& book, std::string_view fromText, std::int16_t fromIndex,
                    std::int16_t toIndex, int ageBand);
 
-//! Quotes the From package (fromIndex, the From text) to the To package (toIndex, the To text) and
-//! shows the result in both cross-grade price boxes, or refuses the pair with a warning and empty
-//! boxes. With "Nothing Selected" or no To entry selected it changes nothing.
-void QuoteCrossGrade(const PriceBook& book, QuoteView& view, std::int16_t fromIndex,
-                     const std::int16_t& toIndex);
+//! Quotes request.fromText (request.fromIndex) to request.toText (request.toIndex) at the
+//! request's discount, or refuses the pair; with "Nothing Selected" or no To entry selected the
+//! boxes keep what they show.
+Quote QuoteCrossGrade(const PriceBook& book, const QuoteRequest& request);
 
 }  // namespace corvane

@@ -2,12 +2,17 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
-#include "quote/price_box.h"
-
 namespace corvane {
+
+//! A control was asked for an item it does not hold.
+class ControlError : public std::out_of_range {
+ public:
+  using std::out_of_range::out_of_range;
+};
 
 //! An editable drop-down combo box whose items carry a signed 32-bit tag each.
 class ComboBox {
@@ -18,7 +23,7 @@ class ComboBox {
   //! Appends an item with the tag 0.
   virtual void AddItem(std::string_view text) = 0;
   virtual int ListCount() const = 0;
-  //! The tag of the item at a position; RangeError outside 0..ListCount()-1.
+  //! The tag of the item at a position; ControlError outside 0..ListCount()-1.
   virtual std::int32_t ItemData(int position) const = 0;
   virtual void SetItemData(int position, std::int32_t tag) = 0;
   //! The selected position, -1 when nothing is selected.
@@ -40,8 +45,12 @@ class ListBox {
   virtual int ListIndex() const = 0;
 };
 
-//! A text box; the window only writes prices into it.
-using TextBox = PriceBox;
+//! A text box; the window only writes prices into it and never reads them back.
+class TextBox {
+ public:
+  virtual ~TextBox() = default;
+  virtual void SetText(std::string_view text) = 0;
+};
 
 //! A frame, or any other control the window shows and hides as a whole.
 class Frame {

@@ -3,12 +3,8 @@
 #include <limits>
 #include <utility>
 
-#include "quote/discount.h"
-#include "quote/errors.h"
-#include "quote/messages.h"
+#include "money/errors.h"
 #include "quote/package_name.h"
-#include "quote/quote_cross_grade.h"
-#include "quote/show_price.h"
 #include "window/window_texts.h"
 
 namespace corvane {
@@ -30,6 +26,11 @@ void ForEachListedEntry(const Table& table, int start, AppendEntry append) {
     const std::string& text = table[index];
     if (!text.empty()) append(index, text);
   }
+}
+
+void ShowPrice(const ShownPrice& price, TextBox& excluding, TextBox& including) {
+  excluding.SetText(price.excludingText);
+  including.SetText(price.includingText);
 }
 
 void FillItemList(ListBox& list, const Table<std::string, 100>& texts) {
@@ -88,17 +89,19 @@ void QuoteWindow::Combo1_Click() {
   // The discount goes back to "0%" only now that the To list is refilled and has no selection,
   // so the nested discount event never quotes the new From package against an old To package.
   SelectDiscount(0);
-  ShowPrice(book_.PackagePrice[state_.FromIndex], c_.txtExclPrice, c_.txtInclPrice, separators_);
+  QuoteRequest listPrice = Request(QuoteKind::NewPackage);
+  listPrice.fromIndex = state_.FromIndex;
+  Show(Price(book_, listPrice));
 }
 
 void QuoteWindow::Combo2_Click() {
   const int chosen = c_.Combo2.ListIndex();
   if (chosen < 0) return;
   // A typed From text is no package: nothing is priced until one is chosen from the list.
-  if (c_.Combo1.ListIndex() < 0) return ClearPriceBoxes(*this);
+  if (c_.Combo1.ListIndex() < 0) return ClearCrossGradeBoxes();
   if (c_.Combo2.Text() == kNothingSelected) return ShowDiscountedNewPrice();
   state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(chosen)} - 1);
-  QuoteCrossGrade(book_, *this, state_.FromIndex, state_.ToIndex);
+  Show(Price(book_, CrossGradeRequest()));
 }
 
 void QuoteWindow::Combo3_Click() {
@@ -106,13 +109,13 @@ void QuoteWindow::Combo3_Click() {
   const int to = c_.Combo2.ListIndex();
   if (to > 0 && from >= 0) return QuoteChosenPair();
   if (from >= 0) return ShowDiscountedNewPrice();
-  ClearPriceBoxes(*this);
+  ClearCrossGradeBoxes();
 }
 
 void QuoteWindow::List1_Click() {
-  const std::int16_t item = Narrow16(std::int64_t{c_.List1.ListIndex()} + 1);
-  const Money amount = state_.SupportMode ? book_.SupportPrice[item] : book_.OtherPrice[item];
-  ShowPrice(amount, c_.txtSuppExcl, c_.txtSuppIncl, separators_);
+  QuoteRequest item = Request(state_.SupportMode ? QuoteKind::Support : QuoteKind::Other);
+  item.item = Narrow16(std::int64_t{c_.List1.ListIndex()} + 1);
+  ShowPrice(Price(book_, item).price, c_.txtSuppExcl, c_.txtSuppIncl);
 }
 
 void QuoteWindow::optAge_Click(std::int16_t /*index*/) {
@@ -147,32 +150,53 @@ void QuoteWindow::FillSupportList() {
   FillItemList(c_.List1, book_.SupportItem);
 }
 
-std::string QuoteWindow::FromText() const {
-  return c_.Combo1.Text();
+QuoteRequest QuoteWindow::Request(QuoteKind kind) const {
+  QuoteRequest request;
+  request.kind = kind;
+  request.separators = separators_;
+  return request;
 }
-std::string QuoteWindow::ToText() const {
-  return c_.Combo2.Text();
+
+QuoteRequest QuoteWindow::CrossGradeRequest() const {
+  QuoteRequest request = Request(QuoteKind::CrossGrade);
+  request.fromText = c_.Combo1.Text();
+  request.toText = c_.Combo2.Text();
+  request.fromIndex = state_.FromIndex;
+  request.toIndex = state_.ToIndex;
+  request.toListPosition = c_.Combo2.ListIndex();
+  request.discountText = c_.Combo3.Text();
+  request.ageBand = AgeBand();
+  return request;
 }
-int QuoteWindow::ToListIndex() const {
-  return c_.Combo2.ListIndex();
+
+// Only one age button can be selected; the third answer is the youngest package.
+int QuoteWindow::AgeBand() const {
+  if (c_.optAge[2]->Value()) return 2;
+  if (c_.optAge[1]->Value()) return 1;
+  return 0;
 }
-std::string QuoteWindow::DiscountText() const {
-  return c_.Combo3.Text();
+
+void QuoteWindow::Show(const Quote& quote) {
+  switch (quote.outcome) {
+    case Quote::Outcome::Priced:
+      return ShowPrice(quote.price, c_.txtExclPrice, c_.txtInclPrice);
+    case Quote::Outcome::Refused:
+      for (const RefusalStep& step : quote.steps) {
+        if (step.action == RefusalStep::Action::ClearBoxes) {
+          ClearCrossGradeBoxes();
+        } else {
+          c_.messages.ShowWarning(step.message);
+        }
+      }
+      return;
+    case Quote::Outcome::Unchanged:
+      return;
+  }
 }
-bool QuoteWindow::AgeButtonSelected(int index) const {
-  return c_.optAge.at(static_cast<std::size_t>(index))->Value();
-}
-PriceBox& QuoteWindow::ExclPriceBox() {
-  return c_.txtExclPrice;
-}
-PriceBox& QuoteWindow::InclPriceBox() {
-  return c_.txtInclPrice;
-}
-void QuoteWindow::ShowWarning(std::string_view message) {
-  c_.messages.ShowWarning(message);
-}
-const Separators& QuoteWindow::DisplaySeparators() const {
-  return separators_;
+
+void QuoteWindow::ClearCrossGradeBoxes() {
+  c_.txtExclPrice.SetText("");
+  c_.txtInclPrice.SetText("");
 }
 
 void QuoteWindow::SelectDiscount(int position) {
@@ -205,19 +229,16 @@ void QuoteWindow::SetAgeLayout(const std::string& fromText) {
 }
 
 void QuoteWindow::ShowDiscountedNewPrice() {
-  const std::string discount = c_.Combo3.Text();
-  if (DiscountOutOfRange(discount)) {
-    ClearPriceBoxes(*this);
-    return c_.messages.ShowWarning(kDiscountRangeMessage);
-  }
-  ShowPrice(ApplyDiscount(book_.PackagePrice[state_.FromIndex], discount), c_.txtExclPrice,
-            c_.txtInclPrice, separators_);
+  QuoteRequest request = Request(QuoteKind::NewPackage);
+  request.fromIndex = state_.FromIndex;
+  request.discountText = c_.Combo3.Text();
+  Show(Price(book_, request));
 }
 
 void QuoteWindow::QuoteChosenPair() {
   state_.FromIndex = Narrow16(c_.Combo1.ItemData(c_.Combo1.ListIndex()));
   state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(c_.Combo2.ListIndex())} - 1);
-  QuoteCrossGrade(book_, *this, state_.FromIndex, state_.ToIndex);
+  Show(Price(book_, CrossGradeRequest()));
 }
 
 }  // namespace corvane

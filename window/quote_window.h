@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "money/format_price.h"
 #include "pricebook/price_book.h"
-#include "quote/format_price.h"
-#include "quote/quote_view.h"
+#include "quote/quote.h"
 #include "window/controls.h"
 
 namespace corvane {
@@ -41,9 +41,10 @@ struct WindowState {
   bool SupportMode = false;
 };
 
-//! frmTindrel's behaviour. Each public handler runs for one event; callers deliver events through
+//! frmTindrel's behaviour. Each handler builds a request from the controls, asks the quote for
+//! its answer and shows it. Each public handler runs for one event; callers deliver events through
 //! DeliverEvent so that an error stops the handler without ending the program.
-class QuoteWindow : private QuoteView {
+class QuoteWindow {
  public:
   QuoteWindow(const PriceBook& book, const WindowControls& controls, Separators separators);
 
@@ -68,17 +69,16 @@ class QuoteWindow : private QuoteView {
   const WindowState& State() const { return state_; }
 
  private:
-  // The quote reads the window through these.
-  std::string FromText() const override;
-  std::string ToText() const override;
-  int ToListIndex() const override;
-  std::string DiscountText() const override;
-  bool AgeButtonSelected(int index) const override;
-  PriceBox& ExclPriceBox() override;
-  PriceBox& InclPriceBox() override;
-  void ShowWarning(std::string_view message) override;
-  const Separators& DisplaySeparators() const override;
-
+  //! A request of that kind, with the window's separators.
+  QuoteRequest Request(QuoteKind kind) const;
+  //! A cross-grade of the chosen From and To entries, as the fields show them.
+  QuoteRequest CrossGradeRequest() const;
+  //! Shows a quote in the cross-grade price boxes: the price, the refusal's steps in their
+  //! order, or nothing at all.
+  void Show(const Quote& quote);
+  void ClearCrossGradeBoxes();
+  //! 2 if age button 2 is selected, else 1 if age button 1 is, else 0 (the oldest package).
+  int AgeBand() const;
   //! Setting the discount list's position from code raises its selection event at once.
   void SelectDiscount(int position);
   void ShowItemFrame(bool shown);

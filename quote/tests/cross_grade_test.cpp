@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "pricebook/range_error.h"
-#include "quote/errors.h"
+#include "money/errors.h"
 #include "quote/look_up_cross_grade.h"
 #include "quote/messages.h"
+#include "quote/package_name.h"
 #include "quote/quote_cross_grade.h"
 #include "quote_test_support.h"
 
@@ -30,44 +31,37 @@ std::int16_t IndexOf(const std::string& name) {
   return 0;
 }
 
-// The status, the price (left at -1 unless a row matched) and the screen effects of one lookup.
-struct Lookup {
-  std::int16_t status = 99;
-  Money price = Units(-1);
-  EffectLog log;
-};
 Lookup LookUp(const PriceBook& book, const std::string& from, const std::string& to, int age) {
-  RecordingView view(from, to, age);
-  Lookup result;
-  LookUpCrossGrade(book, view, result.price, result.status);
-  result.log = view.log;
-  return result;
+  return LookUpCrossGrade(book, from, to, age);
+}
+
+// The effects the window shows for a cross-grade of two catalogue packages.
+EffectLog Quoted(const std::string& from, const std::string& to, int age, std::string discount) {
+  return LogOf(Price(FilledBook(),
+                     CrossGrade(from, to, IndexOf(from), IndexOf(to), age, std::move(discount))));
 }
 
 TEST(LookUpCrossGrade, StatusAndPriceForPairsOfTheFilledPriceBook) {
   const std::string kDosPro = "DOS PRO Garrowin Manager";
   // clang-format off
-  const struct { std::string from, to; int age, status, price; } cases[] = {
-      {kHB1, kHB3, 2, kLookupFound, 1600}, {kZeph, kHB1, 2, kLookupFound, 3300},  // no age-2 price
-      {kDosPro, kTollbane, 2, kLookupFound, 1700},
-      {"DOS CorvPLUS Garrowin Manager", kDosPro, 1, kLookupFound, 2500},
-      {kGarrowin, kTollbane, 0, kLookupNotListed, -1},
-      {"VAULTA Manager AddOn", "VAULTA Manager Stand-Alone", 0, kLookupNotListed, -1},
-      {kDravon24, kGarrowin, 0, kLookupNotApplicable, -1}, {"", kHB1, 0, kLookupNotApplicable, -1},
-      {kHB1, "Nothing", 0, kLookupNotApplicable, -1}, {kHB1, "DOS HB 2", 0, kLookupNotApplicable, -1},
-      {"DOS Pro ZEPH", "DOS Garrowin 5", 0, kLookupNotApplicable, -1}};
+  using enum LookupStatus;
+  const struct { std::string from, to; int age; LookupStatus status; int price; } cases[] = {
+      {kHB1, kHB3, 2, Found, 1600}, {kZeph, kHB1, 2, Found, 3300},  // no age-2 price
+      {kDosPro, kTollbane, 2, Found, 1700},
+      {"DOS CorvPLUS Garrowin Manager", kDosPro, 1, Found, 2500},
+      {kGarrowin, kTollbane, 0, NotListed, 0},
+      {"VAULTA Manager AddOn", "VAULTA Manager Stand-Alone", 0, NotListed, 0},
+      {kDravon24, kGarrowin, 0, NotApplicable, 0}, {"", kHB1, 0, NotApplicable, 0},
+      {kHB1, "Nothing", 0, NotApplicable, 0}, {kHB1, "DOS HB 2", 0, NotApplicable, 0},
+      {"DOS Pro ZEPH", "DOS Garrowin 5", 0, NotApplicable, 0},
+      {kHB3, kHB2, 0, FewerTerminals, 0}, {kHB2, kTess1, 0, FewerTerminals, 0},
+      {kTess1, kGarrowin, 0, FewerTerminals, 0}};
   // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.from + " -> " + c.to + ", age " + std::to_string(c.age));
     const Lookup found = LookUp(FilledBook(), c.from, c.to, c.age);
     EXPECT_EQ(found.status, c.status);
     EXPECT_EQ(found.price, Units(c.price));
-    EXPECT_EQ(found.log, EffectLog{});
-  }
-  for (const auto& [from, to] : {std::pair{kHB3, kHB2}, {kHB2, kTess1}, {kTess1, kGarrowin}}) {
-    const Lookup found = LookUp(FilledBook(), from, to, 0);
-    EXPECT_EQ(found.status, kLookupRefusedShown) << from;
-    EXPECT_EQ(found.log, WarnThenClear(kFewer)) << from;
   }
 }
 
@@ -100,13 +94,14 @@ TEST(LookUpCrossGrade, ColumnRulesAndRowScan) {
       book->UpgradeTable.Set(row, column++, cell);
     }
     if (row == 200) {
-      EXPECT_EQ(LookUp(*book, kHB1, kHB2, 0).status, kLookupNotListed);
+      EXPECT_EQ(LookUp(*book, kHB1, kHB2, 0).status, LookupStatus::NotListed);
     }
   }
   EXPECT_EQ(LookUp(*book, kHB1, kHB2, 0).price, Units(200));
 }
 
-TEST(QuoteCrossGrade, QuotesAndRefusalsOfTheFilledPriceBook) {
+// Each kind of request, with the order of its messages and cleared boxes.
+TEST(Price, QuotesAndRefusalsOfTheFilledPriceBook) {
   const struct {
     std::string from, to, discount;
     int age;
@@ -145,35 +140,63 @@ TEST(QuoteCrossGrade, QuotesAndRefusalsOfTheFilledPriceBook) {
       {kDravon24, kSms, "150%", 0, WarnThenClear(kFewer)}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.from + " -> " + c.to + " at " + c.discount + ", age " + std::to_string(c.age));
-    RecordingView view(c.from, c.to, c.age, c.discount);
-    QuoteCrossGrade(FilledBook(), view, IndexOf(c.from), IndexOf(c.to));
-    EXPECT_EQ(view.log, c.log);
+    EXPECT_EQ(Quoted(c.from, c.to, c.age, c.discount), c.log);
   }
 }
 
-TEST(QuoteCrossGrade, MessagesNothingSelectedAndErrors) {
+TEST(Price, NewPackagesSupportContractsAndOtherItems) {
+  const auto request = [](QuoteKind kind, std::int16_t index, std::optional<std::string> discount) {
+    QuoteRequest r;
+    r.kind = kind;
+    r.fromIndex = index;
+    r.item = index;
+    r.discountText = std::move(discount);
+    return r;
+  };
+  using enum QuoteKind;
+  const struct {
+    QuoteRequest request;
+    EffectLog log;
+  } cases[] = {{request(NewPackage, IndexOf(kPip), "15%"), Shown("670.31", "764.15")},
+               {request(NewPackage, IndexOf(kHB1), "5%"), Shown("3,990.00", "4,548.60")},
+               {request(NewPackage, IndexOf(kHB1), std::nullopt), Shown("4,200.00", "4,788.00")},
+               {request(NewPackage, IndexOf(kHB1), "abc"), Shown("4,200.00", "4,788.00")},
+               {request(NewPackage, IndexOf(kHB1), "150%"), ClearThenWarn(kRange)},
+               {request(Support, 1, std::nullopt), Shown("184.21", "210.00")},
+               {request(Other, 1, std::nullopt), Shown("3,000.00", "3,420.00")},
+               {request(Support, 0, std::nullopt), Shown(".00", ".00")}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.request.kind) * 100 + c.request.item);
+    EXPECT_EQ(LogOf(Price(FilledBook(), c.request)), c.log);
+  }
+  for (QuoteKind kind : {Support, Other}) {
+    EXPECT_THROW(Price(FilledBook(), request(kind, 101, std::nullopt)), RangeError);
+  }
+  EXPECT_THROW(Price(FilledBook(), request(NewPackage, 71, "0%")), RangeError);
+  // The separators reach both texts.
+  QuoteRequest german = request(NewPackage, IndexOf(kHB1), "0%");
+  german.separators = {".", ","};
+  EXPECT_EQ(LogOf(Price(FilledBook(), german)), Shown("4.200,00", "4.788,00"));
+}
+
+TEST(Price, MessagesNothingSelectedAndErrors) {
   const std::string referral =
       "\r\n\r\nRefer to the printed Corvane Price List or contact Corvane on " +
       std::string(VendorPhone()) + ".";
   EXPECT_EQ(kNotListed, "SORRY! THAT PRICE IS NOT IN THE DATABASE." + referral);
   EXPECT_EQ(kFewer, "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS." + referral);
 
-  RecordingView view(kHB1, "Nothing Selected");
+  QuoteRequest nothing = CrossGrade(kHB1, "Nothing Selected", 4, 0);
   for (int position : {0, -1}) {
-    view.toListIndex = position;
-    QuoteCrossGrade(FilledBook(), view, 4, 0);
+    nothing.toListPosition = position;
+    EXPECT_EQ(Price(FilledBook(), nothing).outcome, Quote::Outcome::Unchanged);
   }
-  EXPECT_EQ(view.log, EffectLog{});
-  view.from = kTollbane;
-  view.to = kQuaymart;
-  view.toListIndex = 1;
-  EXPECT_THROW(QuoteCrossGrade(FilledBook(), view, 23, 71), RangeError);
-  EXPECT_THROW(QuoteCrossGrade(FilledBook(), view, 23, -1), RangeError);
-  EXPECT_THROW(QuoteCrossGrade(FilledBook(), view, 71, 24), RangeError);
-  EXPECT_EQ(view.log, EffectLog{});
-  view.from = kHB1;
-  view.to = "Windows HB 40000";
-  EXPECT_THROW(QuoteCrossGrade(FilledBook(), view, 4, 8), OverflowError);
+  for (const auto& [from, to] : {std::pair{23, 71}, {23, -1}, {71, 24}}) {
+    const auto fromIndex = static_cast<std::int16_t>(from), toIndex = static_cast<std::int16_t>(to);
+    EXPECT_THROW(Price(FilledBook(), CrossGrade(kTollbane, kQuaymart, fromIndex, toIndex)),
+                 RangeError);
+  }
+  EXPECT_THROW(Price(FilledBook(), CrossGrade(kHB1, "Windows HB 40000", 4, 8)), OverflowError);
 }
 
 // Trade-in credits for package 10 (new price 2000.00): the percentages A 10, B 20, C 30 and D 40
@@ -250,15 +273,33 @@ TEST(QuoteCrossGrade, RuleQuotesCreditTheTradeIn) {
        Shown("4,600.00", "5,244.00")}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.from + " -> " + c.to + " at " + c.discount);
-    RecordingView view(c.from, c.to, c.age, c.discount);
-    QuoteCrossGrade(*book, view, 10, c.toIndex);
-    EXPECT_EQ(view.log, c.log);
+    EXPECT_EQ(LogOf(Price(*book, CrossGrade(c.from, c.to, 10, c.toIndex, c.age, c.discount))),
+              c.log);
   }
   // No discount leaves a quote in fractions of a cent as it is, for the display to round.
   book->TradeInAmount.Set(10, 0, Dec("0.015"));
-  RecordingView view("Other", "Warranty");
-  QuoteCrossGrade(*book, view, 10, 32);
-  EXPECT_EQ(view.log, Shown("2,499.99", "2,849.98"));  // 2499.985
+  const Quote quote = Price(*book, CrossGrade("Other", "Warranty", 10, 32));
+  EXPECT_EQ(LogOf(quote), Shown("2,499.99", "2,849.98"));
+  EXPECT_EQ(quote.price.excludingVat, Dec("2499.985"));
+}
+
+TEST(PackageName, FamilyAndTerminalCount) {
+  EXPECT_EQ(PackageFamily("Windows ZEPH (Strovane)"), "Windows ZEPH");
+  EXPECT_EQ(PackageFamily("Nothing"), "");
+  EXPECT_EQ(LastSpacePosition("Windows HB 3"), 11u);
+  // clang-format off
+  const std::pair<const char*, int> counts[] = {
+      {"Windows Tessaline 14", 14}, {"Windows Dravon Builder 140", 140}, {"HB 3.5", 4},
+      {"Windows ZEPH (Strovane)", 0}, {"SMS Manager AddOn", 0}, {"22", 22}, {"HB 2.5", 2},
+      {"HB 32767", 32767}, {"HB -32768", -32768}};
+  // clang-format on
+  for (const auto& [name, count] : counts) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(TerminalCount(name), count);
+  }
+  for (const char* name : {"Windows HB 40000", "HB 32768", "HB -32769", "HB 1e999"}) {
+    EXPECT_THROW(TerminalCount(name), OverflowError) << name;
+  }
 }
 
 }  // namespace

@@ -1,27 +1,17 @@
-// Shared by the quote engine's tests: short ways to write amounts, the filled price book, and a
-// stand-in for the quote window that logs every screen effect in order, one text each: "excl:" or
-// "incl:" and the text written into that price box, or "warn:" and the warning's text.
+// Shared by the quote engine's tests: the filled price book, requests written briefly, and the
+// screen effects of a quote in order, one text each: "excl:" or "incl:" and the text written into
+// that price box, or "warn:" and the warning's text.
 #pragma once
 
-#include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
+#include "money_test_support.h"
 #include "pricebook/price_book.h"
-#include "quote/quote_view.h"
+#include "quote/quote.h"
 
 namespace corvane::testing {
-
-inline constexpr std::int64_t kMaxRaw = std::numeric_limits<std::int64_t>::max();
-inline constexpr std::int64_t kMinRaw = std::numeric_limits<std::int64_t>::min();
-inline constexpr auto Raw = [](std::int64_t raw) { return Money::fromTenThousandths(raw); };
-inline constexpr auto Units = [](std::int32_t units) { return Money::fromInt32(units); };
-consteval Money Dec(std::string_view text) {
-  return Money::fromDecimal(text);
-}
 
 inline const PriceBook& FilledBook() {
   static const PriceBook book = FillPriceBook();
@@ -29,41 +19,6 @@ inline const PriceBook& FilledBook() {
 }
 
 using EffectLog = std::vector<std::string>;
-
-class RecordingBox : public PriceBox {
- public:
-  RecordingBox(EffectLog& log, std::string prefix) : log_(log), prefix_(std::move(prefix)) {}
-  void SetText(std::string_view text) override { log_.push_back(prefix_ + std::string(text)); }
-
- private:
-  EffectLog& log_;
-  std::string prefix_;
-};
-
-class RecordingView : public QuoteView {
- public:
-  RecordingView(std::string from, std::string to, int ageButton = 0, std::string discount = "0%")
-      : from(std::move(from)), to(std::move(to)), discount(std::move(discount)), age(ageButton) {}
-
-  std::string from, to, discount;
-  int age;  // the selected age button: 0, 1 or 2
-  int toListIndex = 1;
-  EffectLog log;
-
-  std::string FromText() const override { return from; }
-  std::string ToText() const override { return to; }
-  int ToListIndex() const override { return toListIndex; }
-  std::string DiscountText() const override { return discount; }
-  bool AgeButtonSelected(int index) const override { return index == age; }
-  PriceBox& ExclPriceBox() override { return excl_; }
-  PriceBox& InclPriceBox() override { return incl_; }
-  void ShowWarning(std::string_view text) override { log.push_back("warn:" + std::string(text)); }
-  const Separators& DisplaySeparators() const override { return separators_; }
-
- private:
-  Separators separators_;
-  RecordingBox excl_{log, "excl:"}, incl_{log, "incl:"};
-};
 
 inline EffectLog Shown(const std::string& excl, const std::string& incl) {
   return {"excl:" + excl, "incl:" + incl};
@@ -73,6 +28,42 @@ inline EffectLog ClearThenWarn(std::string_view text) {
 }
 inline EffectLog WarnThenClear(std::string_view text) {
   return {"warn:" + std::string(text), "excl:", "incl:"};
+}
+
+//! What the window does with the quote, as the effect log of the two cross-grade boxes.
+inline EffectLog LogOf(const Quote& quote) {
+  switch (quote.outcome) {
+    case Quote::Outcome::Priced:
+      return Shown(quote.price.excludingText, quote.price.includingText);
+    case Quote::Outcome::Refused: {
+      EffectLog log;
+      for (const RefusalStep& step : quote.steps) {
+        if (step.action == RefusalStep::Action::ClearBoxes) {
+          log.insert(log.end(), {"excl:", "incl:"});
+        } else {
+          log.push_back("warn:" + step.message);
+        }
+      }
+      return log;
+    }
+    case Quote::Outcome::Unchanged:
+      break;
+  }
+  return {};
+}
+
+//! A cross-grade request as the window makes it once both entries are chosen.
+inline QuoteRequest CrossGrade(std::string from, std::string to, std::int16_t fromIndex,
+                               std::int16_t toIndex, int ageBand = 0, std::string discount = "0%") {
+  QuoteRequest request;
+  request.kind = QuoteKind::CrossGrade;
+  request.fromText = std::move(from);
+  request.toText = std::move(to);
+  request.fromIndex = fromIndex;
+  request.toIndex = toIndex;
+  request.discountText = std::move(discount);
+  request.ageBand = ageBand;
+  return request;
 }
 
 }  // namespace corvane::testing

@@ -1,6 +1,10 @@
 #include "tools/pricelist/price_list.h"
 
-#include "window/headless/headless_window.h"
+#include <exception>
+#include <utility>
+
+#include "money/errors.h"
+#include "quote/quote.h"
 
 namespace corvane {
 namespace {
@@ -9,39 +13,53 @@ std::string FirstLine(const std::string& message) {
   return message.substr(0, message.find_first_of("\r\n"));
 }
 
-std::string Refusals(const RecordingMessageSink& messages) {
+// The first line of each warning, joined with " | ".
+std::string Refusals(const Quote& quote) {
   std::string joined;
-  for (const auto* list : {&messages.Warnings(), &messages.Errors()}) {
-    for (const std::string& message : *list) {
-      if (!joined.empty()) joined += " | ";
-      joined += FirstLine(message);
-    }
+  for (const RefusalStep& step : quote.steps) {
+    if (step.action != RefusalStep::Action::Warn) continue;
+    if (!joined.empty()) joined += " | ";
+    joined += FirstLine(step.message);
   }
   return joined;
 }
 
-// Records what the two boxes show after the choice, or why it was refused.
-PriceListRow Shown(HeadlessWindow& window, PriceKind kind, std::string from, std::string to,
-                   std::string discount, const HeadlessTextBox& excluding,
-                   const HeadlessTextBox& including) {
-  PriceListRow row{
-      kind, std::move(from), std::move(to), std::move(discount), excluding.Text(), including.Text(),
-      {}};
-  if (row.excludingVat.empty() && row.includingVat.empty()) row.refusal = Refusals(window.messages);
-  window.messages.Forget();
+// What the price boxes show for the request, or why it was refused. An error that stops the
+// quote is a refusal in its own words, never a price.
+PriceListRow Row(const PriceBook& book, const QuoteRequest& request, PriceKind kind,
+                 std::string from, std::string to, std::string discount) {
+  PriceListRow row{kind, std::move(from), std::move(to), std::move(discount), {}, {}, {}};
+  try {
+    const Quote quote = Price(book, request);
+    if (quote.Priced()) {
+      row.excludingVat = quote.price.excludingText;
+      row.includingVat = quote.price.includingText;
+    } else {
+      row.refusal = Refusals(quote);
+    }
+  } catch (const std::exception& error) {
+    row.refusal = FirstLine(DescribeError(error));
+  }
   return row;
 }
 
-void AddItemRows(std::vector<PriceListRow>& rows, HeadlessWindow& window, WindowButton mode,
-                 PriceKind kind) {
-  window.Press(mode);
-  const std::vector<std::string> items = window.List1.Items();
-  for (int position = 0; position < static_cast<int>(items.size()); ++position) {
-    window.messages.Forget();
-    window.ChooseItem(position);
-    rows.push_back(Shown(window, kind, items[static_cast<std::size_t>(position)], {}, {},
-                         window.txtSuppExcl, window.txtSuppIncl));
+// Calls visit(index, text) for every non-empty entry from start to one below the upper bound, in
+// the order the window's lists offer them.
+template <typename Table, typename Visit>
+void ForEachListed(const Table& table, int start, Visit visit) {
+  for (int index = start; index <= table.UpperBound() - 1; ++index) {
+    if (!table[index].empty()) visit(static_cast<std::int16_t>(index), table[index]);
   }
+}
+
+void AddItemRows(std::vector<PriceListRow>& rows, const PriceBook& book,
+                 const Table<std::string, 100>& items, PriceKind kind, QuoteKind quoteKind) {
+  ForEachListed(items, 1, [&](std::int16_t item, const std::string& text) {
+    QuoteRequest request;
+    request.kind = quoteKind;
+    request.item = item;
+    rows.push_back(Row(book, request, kind, text, {}, {}));
+  });
 }
 
 }  // namespace
@@ -61,35 +79,36 @@ std::string_view KindName(PriceKind kind) {
 }
 
 std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount) {
-  HeadlessWindow window(book);
-  std::vector<PriceListRow> newRows;
+  std::vector<PriceListRow> rows;
   std::vector<PriceListRow> crossGradeRows;
+  const std::string discountText(discount);
 
-  // Every price starts from a fresh From choice, so no row depends on the one before it.
-  const auto choosePair = [&](int from, int to) {
-    window.ChooseFrom(from);
-    window.TypeDiscount(std::string(discount));
-    window.messages.Forget();
-    window.ChooseTo(to);
-  };
-  for (int from = 0; from < window.Combo1.ListCount(); ++from) {
-    const std::string fromName = window.Combo1.ItemText(from);
-    choosePair(from, 0);
-    newRows.push_back(Shown(window, PriceKind::New, fromName, {}, std::string(discount),
-                            window.txtExclPrice, window.txtInclPrice));
-    const int offered = window.Combo2.ListCount();
-    for (int to = 1; to < offered; ++to) {
-      choosePair(from, to);
-      crossGradeRows.push_back(Shown(window, PriceKind::CrossGrade, fromName,
-                                     window.Combo2.ItemText(to), std::string(discount),
-                                     window.txtExclPrice, window.txtInclPrice));
-    }
-  }
+  ForEachListed(book.PackageName, 1, [&](std::int16_t from, const std::string& fromName) {
+    QuoteRequest newPackage;
+    newPackage.kind = QuoteKind::NewPackage;
+    newPackage.fromIndex = from;
+    newPackage.discountText = discountText;
+    rows.push_back(Row(book, newPackage, PriceKind::New, fromName, {}, discountText));
 
-  std::vector<PriceListRow> rows = std::move(newRows);
+    // The To list offers the packages after the From package, from position 1 on.
+    int position = 0;
+    ForEachListed(book.PackageName, from + 1, [&](std::int16_t to, const std::string& toName) {
+      QuoteRequest pair;
+      pair.kind = QuoteKind::CrossGrade;
+      pair.fromText = fromName;
+      pair.toText = toName;
+      pair.fromIndex = from;
+      pair.toIndex = to;
+      pair.toListPosition = ++position;
+      pair.discountText = discountText;
+      crossGradeRows.push_back(
+          Row(book, pair, PriceKind::CrossGrade, fromName, toName, discountText));
+    });
+  });
+
   rows.insert(rows.end(), crossGradeRows.begin(), crossGradeRows.end());
-  AddItemRows(rows, window, WindowButton::Support, PriceKind::Support);
-  AddItemRows(rows, window, WindowButton::Other, PriceKind::Other);
+  AddItemRows(rows, book, book.SupportItem, PriceKind::Support, QuoteKind::Support);
+  AddItemRows(rows, book, book.OtherItem, PriceKind::Other, QuoteKind::Other);
   return rows;
 }
 

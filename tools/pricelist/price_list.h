@@ -1,4 +1,4 @@
-// The printed price list: every price the window can show, taken from the window's own behaviour.
+// The printed price list: every price the window can show, from the same quote the window asks.
 #pragma once
 
 #include <string>
@@ -11,7 +11,7 @@ namespace corvane {
 
 enum class PriceKind { New, CrossGrade, Support, Other };
 
-//! One price as the window showed it after one choice.
+//! One price as the window shows it after one choice.
 struct PriceListRow {
   PriceKind kind = PriceKind::New;
   std::string from;      //!< the From package, or the support contract or other item
@@ -23,9 +23,9 @@ struct PriceListRow {
   std::string refusal;
 };
 
-//! Drives a headless window as a dealer would: for every From package, chooses it, types the
-//! discount and chooses "Nothing Selected", then each To package the list offers; then each
-//! support contract and each other item in its mode. Prices use "," and "." as separators.
+//! For every package of the From list: its new price at the discount, then each To package the
+//! window's To list offers for it; then each support contract and each other item. Prices use ","
+//! and "." as separators.
 std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount);
 
 std::string_view KindName(PriceKind kind);

@@ -1,13 +1,11 @@
 #include "window/headless/headless_controls.h"
 
-#include "pricebook/range_error.h"
-
 namespace corvane {
 namespace {
 
 [[noreturn]] void ThrowNoSuchItem(int position, std::size_t count) {
-  throw RangeError("list position " + std::to_string(position) + " is outside a list of " +
-                   std::to_string(count) + " items");
+  throw ControlError("list position " + std::to_string(position) + " is outside a list of " +
+                     std::to_string(count) + " items");
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "money/format_price.h"
 #include "pricebook/price_book.h"
-#include "quote/format_price.h"
 #include "window/headless/headless_controls.h"
 #include "window/quote_window.h"
 #include "window/window_texts.h"

@@ -5,8 +5,8 @@
 
 #include <array>
 
+#include "money/format_price.h"
 #include "pricebook/price_book.h"
-#include "quote/format_price.h"
 #include "window/qt/qt_controls.h"
 #include "window/quote_window.h"
 

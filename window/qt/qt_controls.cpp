@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "pricebook/range_error.h"
 #include "window/qt/qt_text.h"
 
 namespace corvane {
@@ -47,8 +46,8 @@ void MakeTypingPlain(QComboBox& combo) {
 }
 
 [[noreturn]] void ThrowNoSuchItem(int position, int count) {
-  throw RangeError("list position " + std::to_string(position) + " is outside a list of " +
-                   std::to_string(count) + " items");
+  throw ControlError("list position " + std::to_string(position) + " is outside a list of " +
+                     std::to_string(count) + " items");
 }
 
 void ShowMessageBox(QWidget& window, QMessageBox::Icon icon, std::string_view message) {

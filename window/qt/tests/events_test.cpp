@@ -107,7 +107,7 @@ TEST_F(WindowTest, ErrorInAHandlerIsReportedAndTheWindowStaysOpen) {
   ASSERT_EQ(closer.seen.size(), 1u);
   EXPECT_EQ(closer.seen[0].icon, QMessageBox::Critical);
   EXPECT_EQ(closer.seen[0].title, "Tindrel");
-  EXPECT_TRUE(Shown("txtExclPrice").startsWith("461,168,601,842,738."));
+  EXPECT_EQ(Shown("txtExclPrice"), "");  // nothing of a price that could not be worked out
   EXPECT_EQ(Shown("txtInclPrice"), "");
   EXPECT_TRUE(window_->isVisible());
   ChooseWithMouse("Combo1", 2);  // and the window still answers

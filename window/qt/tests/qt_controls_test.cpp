@@ -8,7 +8,6 @@
 
 #include <limits>
 
-#include "pricebook/range_error.h"
 #include "window/headless/headless_controls.h"
 #include "window/qt/qt_controls.h"
 
@@ -30,10 +29,10 @@ TEST(QtComboBoxTest, ItemsAreAddedUnselectedWithTheirTags) {
     EXPECT_EQ(combo.ItemData(position), tags[position]);
   for (int outside : {-1, 3, 100}) {
     SCOPED_TRACE(outside);
-    EXPECT_THROW(combo.ItemData(outside), RangeError);
-    EXPECT_THROW(combo.SetItemData(outside, 1), RangeError);
+    EXPECT_THROW(combo.ItemData(outside), ControlError);
+    EXPECT_THROW(combo.SetItemData(outside, 1), ControlError);
   }
-  EXPECT_THROW(combo.SetListIndex(3), RangeError);
+  EXPECT_THROW(combo.SetListIndex(3), ControlError);
 }
 
 TEST(QtComboBoxTest, SettingThePositionShowsTheItemAndSignalsNothing) {

@@ -1,4 +1,4 @@
-#include "quote/leading_number.h"
+#include "money/leading_number.h"
 
 #include <charconv>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "quote/errors.h"
-#include "quote/money.h"
+#include "money/errors.h"
+#include "money/money.h"
 
 namespace corvane {
 

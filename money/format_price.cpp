@@ -1,9 +1,9 @@
-#include "quote/format_price.h"
+#include "money/format_price.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "quote/errors.h"
+#include "money/errors.h"
 
 namespace corvane {
 namespace {

@@ -4,10 +4,9 @@
 #include <functional>
 #include <string>
 
-#include "quote/errors.h"
-#include "quote/leading_number.h"
-#include "quote/package_name.h"
-#include "quote_test_support.h"
+#include "money/errors.h"
+#include "money/leading_number.h"
+#include "money_test_support.h"
 
 namespace corvane::testing {
 namespace {
@@ -89,25 +88,6 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {
   for (const auto& [text, value] : cases) {
     SCOPED_TRACE("\"" + text + "\"");
     EXPECT_EQ(LeadingNumber(text), value);
-  }
-}
-
-TEST(PackageName, FamilyAndTerminalCount) {
-  EXPECT_EQ(PackageFamily("Windows ZEPH (Strovane)"), "Windows ZEPH");
-  EXPECT_EQ(PackageFamily("Nothing"), "");
-  EXPECT_EQ(LastSpacePosition("Windows HB 3"), 11u);
-  // clang-format off
-  const std::pair<const char*, int> counts[] = {
-      {"Windows Tessaline 14", 14}, {"Windows Dravon Builder 140", 140}, {"HB 3.5", 4},
-      {"Windows ZEPH (Strovane)", 0}, {"SMS Manager AddOn", 0}, {"22", 22}, {"HB 2.5", 2},
-      {"HB 32767", 32767}, {"HB -32768", -32768}};
-  // clang-format on
-  for (const auto& [name, count] : counts) {
-    SCOPED_TRACE(name);
-    EXPECT_EQ(TerminalCount(name), count);
-  }
-  for (const char* name : {"Windows HB 40000", "HB 32768", "HB -32769", "HB 1e999"}) {
-    EXPECT_THROW(TerminalCount(name), OverflowError) << name;
   }
 }
 

@@ -1,6 +1,6 @@
-#include "quote/vat.h"
+#include "money/vat.h"
 
-#include "quote/rounding.h"
+#include "money/rounding.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "quote/money.h"
+#include "money/money.h"
 
 namespace corvane {
 

@@ -1,7 +1,7 @@
 // The VAT rule: 14 % on every price, as a factor of 114 over 100.
 #pragma once
 
-#include "quote/money.h"
+#include "money/money.h"
 
 namespace corvane {
 

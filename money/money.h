@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "quote/errors.h"
+#include "money/errors.h"
 
 namespace corvane {
 

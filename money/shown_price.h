@@ -1,0 +1,22 @@
+// A price as the two price boxes show it: excluding VAT, and including VAT in the same picture.
+#pragma once
+
+#include <string>
+
+#include "money/format_price.h"
+#include "money/money.h"
+
+namespace corvane {
+
+struct ShownPrice {
+  Money excludingVat;
+  double includingVat = 0;  //!< the VAT-inclusive amount, rounded to cents; never stored
+  std::string excludingText;
+  std::string includingText;
+};
+
+//! The amount and its VAT-inclusive amount, each through the price picture. Throws
+//! OverflowError or FloatingPointError when VAT cannot be added or the result not shown.
+ShownPrice PriceForDisplay(Money amount, const Separators& separators);
+
+}  // namespace corvane
