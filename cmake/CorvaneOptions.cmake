@@ -1,7 +1,8 @@
 # Flags every target of the project shares, in one place.
 add_library(corvane_options INTERFACE)
 target_compile_features(corvane_options INTERFACE cxx_std_20)
-target_compile_options(corvane_options INTERFACE -Wall -Wextra -Wpedantic -Werror)
+target_compile_options(corvane_options INTERFACE -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion
+                       -Wold-style-cast -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Werror)
 set(CMAKE_CXX_EXTENSIONS OFF)
 
 # Adds a GoogleTest executable for one subsystem and registers its cases with CTest.
@@ -11,3 +12,9 @@ function(corvane_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main corvane_options)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# The version both programs print, from project(); included as "corvane/version.h".
+configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${PROJECT_BINARY_DIR}/generated/corvane/version.h
+               @ONLY)
+add_library(corvane_version INTERFACE)
+target_include_directories(corvane_version INTERFACE ${PROJECT_BINARY_DIR}/generated)

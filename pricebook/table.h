@@ -33,7 +33,7 @@ class Table {
   }
 
  private:
-  std::array<T, Upper + 1> entries_{};
+  std::array<T, std::size_t{Upper} + 1> entries_{};
 };
 
 //! A two-dimensional table indexed (0..Upper1, 0..Upper2).
@@ -56,7 +56,7 @@ class Table2 {
   }
 
  private:
-  std::array<std::array<T, Upper2 + 1>, Upper1 + 1> entries_{};
+  std::array<std::array<T, std::size_t{Upper2} + 1>, std::size_t{Upper1} + 1> entries_{};
 };
 
 }  // namespace corvane

@@ -64,7 +64,7 @@ class PaintWatch : public QObject {
 // A choice as the list makes it: the entry becomes current, then the list reports it activated.
 void Choose(QComboBox& combo, int position) {
   combo.setCurrentIndex(position);
-  emit combo.activated(position);
+  Q_EMIT combo.activated(position);
 }
 
 void SettleEvents() {

@@ -35,7 +35,9 @@ std::string Where(const FilledRows& t, int row) {
 
 Cells RowCells(const PriceTable& table, int row) {
   Cells cells;
-  for (int column = 0; column <= 4; ++column) cells[column] = table(row, column);
+  for (int column = 0; column <= 4; ++column) {
+    cells[static_cast<std::size_t>(column)] = table(row, column);
+  }
   return cells;
 }
 

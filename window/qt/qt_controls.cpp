@@ -39,7 +39,7 @@ void MakeTypingPlain(QComboBox& combo) {
   combo.setCompleter(nullptr);
   QLineEdit* edit = combo.lineEdit();
   // Qt chooses an item whose text equals the typed text when the field loses the focus.
-  QObject::disconnect(edit, SIGNAL(editingFinished()), &combo, nullptr);
+  QObject::disconnect(edit, &QLineEdit::editingFinished, &combo, nullptr);
   QObject::connect(edit, &QLineEdit::textEdited, &combo, [&combo] {
     if (combo.currentIndex() >= 0) SetIndexKeepingText(combo, -1);
   });
