@@ -8,9 +8,6 @@ namespace corvane {
 
 inline constexpr std::string_view kWindowCaption =
     "Corvane Cross-grade Price Calculator  v20120528";
-inline constexpr std::string_view kFootnoteText =
-    "Prices are recommended retail prices and are subject to change without notice. Eff:  28 May "
-    "2012";
 
 inline constexpr std::string_view kNothingSelected = "Nothing Selected";
 

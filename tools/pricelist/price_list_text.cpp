@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "window/window_texts.h"
+#include "pricebook/effective_date.h"
 
 namespace corvane {
 namespace {

@@ -20,6 +20,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "pricebook/effective_date.h"
 #include "window/event_boundary.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/corvane.xpm"
