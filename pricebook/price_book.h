@@ -24,7 +24,8 @@ struct PriceBook {
   Table<Money, 70> PackagePrice;
 
   // Credit for a traded-in package, by catalogue index and age band. The start-up fill leaves
-  // them all zero; the quote rules read them as they stand.
+  // them all zero, so no quote depends on them today; they and the rules that read them stay for a
+  // price book that credits trade-ins, which then changes rule quotes through them alone.
   Table2<Money, 70, 2> TradeInPercentA;
   Table2<Money, 70, 2> TradeInPercentB;
   Table2<Money, 70, 2> TradeInAmount;

@@ -42,7 +42,6 @@ class Table2 {
  public:
   //! The upper bound of the first dimension.
   constexpr int UpperBound() const { return Upper1; }
-  constexpr int UpperBound2() const { return Upper2; }
 
   const T& operator()(int first, int second) const {
     detail::CheckBounds(first, Upper1);

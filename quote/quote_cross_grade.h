@@ -11,8 +11,7 @@
 namespace corvane {
 
 //! The credit for the traded-in package under the rule that the To index and the From text
-//! select. The price book leaves every trade-in table zero; the rules read them as they stand, so
-//! that a price book that fills them changes the rule quotes through this function alone.
+//! select.
 Money TradeInValue(const PriceBook& book, std::string_view fromText, std::int16_t fromIndex,
                    std::int16_t toIndex, int ageBand);
 

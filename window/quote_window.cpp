@@ -169,7 +169,8 @@ QuoteRequest QuoteWindow::CrossGradeRequest() const {
   return request;
 }
 
-// Only one age button can be selected; the third answer is the youngest package.
+// The age question stays hidden and disabled, so every quote is for band 0, the oldest package.
+// The bands stay for a price book whose listed prices or trade-in credits differ by age.
 int QuoteWindow::AgeBand() const {
   if (c_.optAge[2]->Value()) return 2;
   if (c_.optAge[1]->Value()) return 1;

@@ -97,10 +97,6 @@ class RecordingMessageSink : public MessageSink {
 
   const std::vector<std::string>& Warnings() const { return warnings_; }
   const std::vector<std::string>& Errors() const { return errors_; }
-  void Forget() {
-    warnings_.clear();
-    errors_.clear();
-  }
 
  private:
   std::vector<std::string> warnings_;

@@ -36,8 +36,6 @@ class FrmTindrel : public QWidget {
   //! Sends warnings and error reports to the sink instead of message boxes; nullptr restores
   //! the message boxes.
   void RouteMessagesTo(MessageSink* sink) { messages_.RouteTo(sink); }
-  //! Where the window's warnings and error reports go.
-  MessageSink& Messages() { return messages_; }
   const WindowState& State() const { return behaviour_.State(); }
 
  protected:
