@@ -88,10 +88,10 @@ void CheckMoneyPicture(Money amount) {
   Check(corvane::fuzz::InDisplayPicture(shown), "FormatPrice(Money) left the display picture");
   // The shown cents are the magnitude rounded half away from zero on the exact decimal value.
   const std::int64_t raw = amount.tenThousandths();
-  const corvane::detail::UInt128 magnitude =
-      raw < 0 ? -static_cast<corvane::detail::Int128>(raw) : raw;
-  const corvane::detail::UInt128 cents = (magnitude + 50) / 100;
-  corvane::detail::UInt128 shownCents = 0;
+  const std::uint64_t magnitude =
+      raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
+  const std::uint64_t cents = (magnitude + 50) / 100;
+  std::uint64_t shownCents = 0;
   for (char c : shown) {
     if (corvane::fuzz::IsDigit(c)) shownCents = shownCents * 10 + static_cast<unsigned>(c - '0');
   }
