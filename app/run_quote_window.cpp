@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <exception>
 
-#include "app/locale_separators.h"
 #include "pricebook/price_book.h"
+#include "qt/locale_separators.h"
 #include "window/qt/frm_tindrel.h"
 
 namespace corvane {

@@ -12,8 +12,8 @@
 #include "money/money.h"
 #include "money/vat.h"
 #include "pricebook/price_book.h"
+#include "pricelist/price_list.h"
 #include "quote/look_up_cross_grade.h"
-#include "tools/pricelist/price_list.h"
 #include "window/headless/headless_window.h"
 
 namespace {

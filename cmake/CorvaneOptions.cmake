@@ -5,6 +5,13 @@ target_compile_options(corvane_options INTERFACE -Wall -Wextra -Wpedantic -Wconv
                        -Wold-style-cast -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Werror)
 set(CMAKE_CXX_EXTENSIONS OFF)
 
+# Every target that uses Qt: no implicit conversions between QString and 8-bit strings, no
+# macros named like ordinary words, and no connection without a receiver to end it.
+add_library(corvane_qt_options INTERFACE)
+target_compile_definitions(corvane_qt_options INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII
+                                                        QT_NO_KEYWORDS QT_NO_CONTEXTLESS_CONNECT)
+target_link_libraries(corvane_qt_options INTERFACE corvane_options)
+
 # Adds a GoogleTest executable for one subsystem and registers its cases with CTest.
 function(corvane_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

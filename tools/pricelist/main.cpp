@@ -1,48 +1,99 @@
-// corvane-pricelist: prints every price the calculator's window can show, as text or CSV.
+// corvane-pricelist: prints every price the calculator's window can show, as text, CSV or PDF.
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "corvane/version.h"
+#include "pricebook/effective_date.h"
 #include "pricebook/price_book.h"
-#include "tools/pricelist/price_list.h"
-#include "tools/pricelist/price_list_csv.h"
-#include "tools/pricelist/price_list_text.h"
+#include "pricelist/price_list.h"
+#include "pricelist/price_list_csv.h"
+#include "pricelist/price_list_text.h"
+#include "tools/pricelist/command_line.h"
+#include "tools/pricelist/discount_check.h"
+#include "tools/pricelist/qt_parts.h"
+#include "tools/pricelist/write_all.h"
 
 namespace {
 
+constexpr int kWriteFailed = 1;
 constexpr int kUsageError = 2;
 
-int Usage() {
-  std::cerr << "usage: corvane-pricelist [--discount TEXT] [--csv]\n";
-  return kUsageError;
+void Say(std::string_view line) {
+  std::fprintf(stderr, "corvane-pricelist: %.*s\n", static_cast<int>(line.size()), line.data());
+}
+
+int Print(std::string_view text) {
+  const std::string cause = corvane::WriteAll(stdout, text);
+  if (cause.empty()) return EXIT_SUCCESS;
+  Say("cannot write to standard output: " + cause);
+  return kWriteFailed;
+}
+
+// Refuses a text that cannot be printed faithfully; for one the window would price oddly, says
+// how it is priced and goes on.
+bool AcceptDiscount(const std::string& discount) {
+  switch (corvane::CheckDiscount(discount)) {
+    case corvane::DiscountCheck::NotUtf8:
+      Say("the discount text is not valid UTF-8");
+      return false;
+    case corvane::DiscountCheck::ControlCharacter:
+      Say("the discount text holds a control character");
+      return false;
+    case corvane::DiscountCheck::NamesNoNumber:
+      Say("the discount \"" + discount + "\" names no number; prices are listed at 0 %, as the " +
+          "window shows them");
+      return true;
+    case corvane::DiscountCheck::OutOfRange:
+      Say("the discount \"" + discount + "\" is outside 0 % to 100 %; new packages and " +
+          "cross-grades are listed as refused, as the window refuses them");
+      return true;
+    case corvane::DiscountCheck::Valid:
+      return true;
+  }
+  return true;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  std::string discount = "0%";
-  bool csv = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view argument = argv[i];
-    if (argument == "--csv") {
-      csv = true;
-    } else if (argument == "--discount" && i + 1 < argc) {
-      discount = argv[++i];
-    } else if (argument.starts_with("--discount=")) {
-      discount = argument.substr(std::string_view("--discount=").size());
-    } else {
-      return Usage();
-    }
+  const corvane::CommandLine options =
+      corvane::ParseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+  if (!options.error.empty()) {
+    Say(options.error);
+    std::fputs(std::string(corvane::UsageText()).c_str(), stderr);
+    return kUsageError;
   }
+  if (options.help) return Print(corvane::HelpText());
+  if (options.version) {
+    return Print("corvane-pricelist " + std::string(corvane::kVersion) + "\nPrices effective " +
+                 std::string(corvane::kPricesEffective) + "\n");
+  }
+  if (options.pdfPath && !corvane::PdfAvailable()) {
+    Say("--pdf is not available: this build was made without Qt");
+    return kUsageError;
+  }
+  if (!AcceptDiscount(options.discount)) return kUsageError;
 
   const corvane::PriceBook book = corvane::FillPriceBook();
-  const auto rows = corvane::BuildPriceList(book, discount);
-  if (csv) {
-    corvane::WriteCsv(rows, std::cout);
-  } else {
-    corvane::WritePlainText(rows, discount, std::cout);
+  // The CSV keeps the texts it always had; the amounts columns serve every locale.
+  const corvane::Separators separators =
+      options.csv ? corvane::Separators{} : corvane::UserSeparators();
+  const auto rows = corvane::BuildPriceList(book, options.discount, separators);
+  if (options.pdfPath) {
+    const std::string cause = corvane::SavePdf(rows, options.discount, *options.pdfPath);
+    if (cause.empty()) return EXIT_SUCCESS;
+    Say("cannot write the PDF to " + *options.pdfPath + ": " + cause);
+    return kWriteFailed;
   }
-  std::cout.flush();
-  return std::cout ? EXIT_SUCCESS : EXIT_FAILURE;
+  std::ostringstream out;
+  if (options.csv) {
+    corvane::WriteCsv(rows, out);
+  } else {
+    corvane::WritePlainText(rows, options.discount, out);
+  }
+  return Print(out.str());
 }

@@ -21,10 +21,10 @@
 #include <utility>
 
 #include "pricebook/effective_date.h"
+#include "qt/qt_text.h"
 #include "window/event_boundary.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/corvane.xpm"
-#include "window/qt/qt_text.h"
 #include "window/window_texts.h"
 
 namespace corvane {

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "window/qt/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace corvane {
 namespace {

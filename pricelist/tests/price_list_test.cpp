@@ -1,4 +1,4 @@
-#include "tools/pricelist/price_list.h"
+#include "pricelist/price_list.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,12 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
+#include "pricelist/price_list_csv.h"
+#include "pricelist/price_list_text.h"
 #include "quote/messages.h"
-#include "tools/pricelist/price_list_csv.h"
-#include "tools/pricelist/price_list_text.h"
 
 namespace corvane {
 namespace {
@@ -47,6 +48,11 @@ std::vector<Record> ParseCsv(const std::string& text) {
   return records;
 }
 
+std::string WithoutCommas(std::string text) {
+  std::erase(text, ',');
+  return text;
+}
+
 class PriceListCsv : public ::testing::Test {
  protected:
   static std::vector<Record> Csv(const std::string& discount) {
@@ -60,22 +66,23 @@ class PriceListCsv : public ::testing::Test {
                      const std::string& from, const std::string& to = "") {
     std::vector<Record> found;
     for (const Record& record : csv) {
-      if (record.size() == 7 && record[0] == kind && record[1] == from && record[2] == to) {
+      if (record.size() == 9 && record[0] == kind && record[1] == from && record[2] == to) {
         found.push_back(record);
       }
     }
     EXPECT_EQ(found.size(), 1u) << kind << " " << from << " -> " << to;
-    return found.empty() ? Record(7) : found.front();
+    return found.empty() ? Record(9) : found.front();
   }
 };
 
 TEST_F(PriceListCsv, HasTheHeaderAndOneRowPerPriceInListOrder) {
   const std::vector<Record> csv = Csv("0%");
   ASSERT_EQ(csv.size(), 555u);
-  EXPECT_EQ(csv[0], (Record{"kind", "from", "to", "discount", "excl_vat", "incl_vat", "refusal"}));
+  EXPECT_EQ(csv[0], (Record{"kind", "from", "to", "discount", "excl_vat", "incl_vat", "refusal",
+                            "excl_vat_amount", "incl_vat_amount"}));
   std::map<std::string, int> kinds;
   for (std::size_t i = 1; i < csv.size(); ++i) {
-    ASSERT_EQ(csv[i].size(), 7u) << "row " << i;
+    ASSERT_EQ(csv[i].size(), 9u) << "row " << i;
     ++kinds[csv[i][0]];
   }
   EXPECT_EQ(kinds, (std::map<std::string, int>{
@@ -127,6 +134,9 @@ TEST_F(PriceListCsv, AgreesWithTheWindowsPrices) {
     EXPECT_EQ(record[4], excluding);
     EXPECT_EQ(record[5], including);
     EXPECT_EQ(record[6], refusal);
+    // The amounts columns hold the same amounts as plain decimals, and nothing on a refusal.
+    EXPECT_EQ(record[7], WithoutCommas(excluding));
+    EXPECT_EQ(record[8], WithoutCommas(including));
   }
 }
 
@@ -155,13 +165,60 @@ TEST_F(PriceListCsv, AppliesTheDiscountAndRefusesOneOutOfRange) {
             "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.");
 }
 
+PriceListRow ItemRow(std::string from, std::string to, std::string excluding, Money amount,
+                     double including) {
+  PriceListRow row;
+  row.kind = PriceKind::Other;
+  row.from = std::move(from);
+  row.to = std::move(to);
+  row.excludingVat = std::move(excluding);
+  row.includingVat = "-";
+  row.excludingAmount = amount;
+  row.includingAmount = including;
+  return row;
+}
+
 TEST(PriceListCsvQuoting, QuotesCommasQuotesAndLineBreaks) {
-  PriceListRow row{PriceKind::Other, "a \"b\", c", "x\r\ny", "", "1,000.00", ".00", ""};
+  const PriceListRow row = ItemRow("a \"b\", c", "x\r\ny", "1,000.00", Money::fromInt16(1000), 0.5);
   std::ostringstream out;
   WriteCsv({row}, out);
   const std::vector<Record> records = ParseCsv(out.str());
   ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[1], (Record{"other", "a \"b\", c", "x\r\ny", "", "1,000.00", ".00", ""}));
+  EXPECT_EQ(records[1],
+            (Record{"other", "a \"b\", c", "x\r\ny", "", "1,000.00", "'-", "", "1000.00", "0.50"}));
+}
+
+// A spreadsheet reads a cell that starts with = + - @ or a tab or carriage return as a formula;
+// such text cells keep an apostrophe in front. The amounts columns are numbers and stay so.
+TEST(PriceListCsvQuoting, NoTextCellStartsLikeAFormula) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"=HYPERLINK(\"x\")", "'=HYPERLINK(\"x\")"},
+      {"+1", "'+1"},
+      {"-5%", "'-5%"},
+      {"@SUM(A1)", "'@SUM(A1)"},
+      {"\t=1", "'\t=1"},
+      {"\r=1", "'\r=1"},
+      {"1=1", "1=1"},
+      {"", ""}};
+  for (const auto& [text, cell] : cases) {
+    PriceListRow row = ItemRow(text, text, text, Money{} - Money::fromDecimal("1234.565"), -0.004);
+    row.discount = text;
+    std::ostringstream out;
+    WriteCsv({row}, out);
+    const std::vector<Record> records = ParseCsv(out.str());
+    ASSERT_EQ(records.size(), 2u) << text;
+    EXPECT_EQ(records[1], (Record{"other", cell, cell, cell, cell, "'-", "", "-1234.57", "0.00"}))
+        << text;
+  }
+}
+
+TEST(PriceListCsvQuoting, LeavesTheAmountsEmptyOnARefusal) {
+  PriceListRow row = ItemRow("Item", "", "", Money{}, 0);
+  row.refusal = "-REFUSED";
+  std::ostringstream out;
+  WriteCsv({row}, out);
+  EXPECT_EQ(ParseCsv(out.str())[1],
+            (Record{"other", "Item", "", "", "", "'-", "'-REFUSED", "", ""}));
 }
 
 TEST(PriceListText, AlignsEveryPriceColumnAndKeepsLinesTight) {

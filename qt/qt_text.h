@@ -1,6 +1,7 @@
 // The one crossing between the behaviour's UTF-8 strings and Qt's strings.
 #pragma once
 
+#include <QFile>
 #include <QString>
 
 #include <string>
@@ -14,6 +15,11 @@ inline QString ToQString(std::string_view text) {
 
 inline std::string ToStdString(const QString& text) {
   return text.toStdString();
+}
+
+//! A file name as the system gave it, in the file system's encoding.
+inline QString PathToQString(std::string_view path) {
+  return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
 }  // namespace corvane

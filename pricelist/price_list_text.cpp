@@ -1,4 +1,4 @@
-#include "tools/pricelist/price_list_text.h"
+#include "pricelist/price_list_text.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "tools/pricelist/price_list.h"
+#include "pricelist/price_list.h"
 
 #include <exception>
 #include <utility>
@@ -13,33 +13,48 @@ std::string FirstLine(const std::string& message) {
   return message.substr(0, message.find_first_of("\r\n"));
 }
 
-// The first line of each warning, joined with " | ".
-std::string Refusals(const Quote& quote) {
-  std::string joined;
+std::vector<std::string> Warnings(const Quote& quote) {
+  std::vector<std::string> warnings;
   for (const RefusalStep& step : quote.steps) {
-    if (step.action != RefusalStep::Action::Warn) continue;
+    if (step.action == RefusalStep::Action::Warn) warnings.push_back(step.message);
+  }
+  return warnings;
+}
+
+// The first line of each warning, joined with " | ".
+std::string FirstLines(const std::vector<std::string>& warnings) {
+  std::string joined;
+  for (const std::string& warning : warnings) {
     if (!joined.empty()) joined += " | ";
-    joined += FirstLine(step.message);
+    joined += FirstLine(warning);
   }
   return joined;
 }
 
 // What the price boxes show for the request, or why it was refused. An error that stops the
 // quote is a refusal in its own words, never a price.
-PriceListRow Row(const PriceBook& book, const QuoteRequest& request, PriceKind kind,
-                 std::string from, std::string to, std::string discount) {
-  PriceListRow row{kind, std::move(from), std::move(to), std::move(discount), {}, {}, {}};
+PriceListRow Row(const PriceBook& book, QuoteRequest request, PriceKind kind, std::string from,
+                 std::string to, std::string discount, const Separators& separators) {
+  PriceListRow row;
+  row.kind = kind;
+  row.from = std::move(from);
+  row.to = std::move(to);
+  row.discount = std::move(discount);
+  request.separators = separators;
   try {
     const Quote quote = Price(book, request);
     if (quote.Priced()) {
       row.excludingVat = quote.price.excludingText;
       row.includingVat = quote.price.includingText;
+      row.excludingAmount = quote.price.excludingVat;
+      row.includingAmount = quote.price.includingVat;
     } else {
-      row.refusal = Refusals(quote);
+      row.warnings = Warnings(quote);
     }
   } catch (const std::exception& error) {
-    row.refusal = FirstLine(DescribeError(error));
+    row.warnings = {DescribeError(error)};
   }
+  row.refusal = FirstLines(row.warnings);
   return row;
 }
 
@@ -53,12 +68,13 @@ void ForEachListed(const Table& table, int start, Visit visit) {
 }
 
 void AddItemRows(std::vector<PriceListRow>& rows, const PriceBook& book,
-                 const Table<std::string, 100>& items, PriceKind kind, QuoteKind quoteKind) {
+                 const Table<std::string, 100>& items, PriceKind kind, QuoteKind quoteKind,
+                 const Separators& separators) {
   ForEachListed(items, 1, [&](std::int16_t item, const std::string& text) {
     QuoteRequest request;
     request.kind = quoteKind;
     request.item = item;
-    rows.push_back(Row(book, request, kind, text, {}, {}));
+    rows.push_back(Row(book, request, kind, text, {}, {}, separators));
   });
 }
 
@@ -78,7 +94,8 @@ std::string_view KindName(PriceKind kind) {
   return {};
 }
 
-std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount) {
+std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount,
+                                         const Separators& separators) {
   std::vector<PriceListRow> rows;
   std::vector<PriceListRow> crossGradeRows;
   const std::string discountText(discount);
@@ -88,7 +105,7 @@ std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view
     newPackage.kind = QuoteKind::NewPackage;
     newPackage.fromIndex = from;
     newPackage.discountText = discountText;
-    rows.push_back(Row(book, newPackage, PriceKind::New, fromName, {}, discountText));
+    rows.push_back(Row(book, newPackage, PriceKind::New, fromName, {}, discountText, separators));
 
     // The To list offers the packages after the From package, from position 1 on.
     int position = 0;
@@ -102,13 +119,13 @@ std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view
       pair.toListPosition = ++position;
       pair.discountText = discountText;
       crossGradeRows.push_back(
-          Row(book, pair, PriceKind::CrossGrade, fromName, toName, discountText));
+          Row(book, pair, PriceKind::CrossGrade, fromName, toName, discountText, separators));
     });
   });
 
   rows.insert(rows.end(), crossGradeRows.begin(), crossGradeRows.end());
-  AddItemRows(rows, book, book.SupportItem, PriceKind::Support, QuoteKind::Support);
-  AddItemRows(rows, book, book.OtherItem, PriceKind::Other, QuoteKind::Other);
+  AddItemRows(rows, book, book.SupportItem, PriceKind::Support, QuoteKind::Support, separators);
+  AddItemRows(rows, book, book.OtherItem, PriceKind::Other, QuoteKind::Other, separators);
   return rows;
 }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/pricelist/price_list.h"
+#include "pricelist/price_list.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "app/locale_separators.h"
+#include "qt/locale_separators.h"
 
 #include <QLocale>
 

@@ -1,0 +1,84 @@
+#include "tools/pricelist/command_line.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: corvane-pricelist [--discount TEXT] [--csv | --pdf FILE]\n"
+    "       corvane-pricelist --help | --version\n";
+
+constexpr std::string_view kOptions =
+    "\n"
+    "Prints every price the Corvane cross-grade calculator's window can show, as the window shows\n"
+    "it, with the number format of the user's locale.\n"
+    "\n"
+    "  --discount TEXT  the dealer discount on new packages and cross-grades, as typed in the\n"
+    "                   window (\"15%\", \"12.5%\"); default \"0%\"\n"
+    "  --csv            print CSV instead of aligned text: the texts the window shows, and the\n"
+    "                   amounts as plain decimals in excl_vat_amount and incl_vat_amount\n"
+    "  --pdf FILE       write the list as an A4 PDF to FILE instead of printing it\n"
+    "  --help           print this help and exit\n"
+    "  --version        print the version and the date the prices take effect, and exit\n"
+    "\n"
+    "Exit status: 0 when the list was printed or written, 1 when it could not be written, 2 for\n"
+    "a bad option or a discount text that is not valid UTF-8 or holds a control character.\n";
+
+std::string Joined(std::string_view a, std::string_view b) {
+  return std::string(a) + std::string(b);
+}
+
+}  // namespace
+
+std::string_view UsageText() {
+  return kUsage;
+}
+
+std::string_view HelpText() {
+  static const std::string help = Joined(kUsage, kOptions);
+  return help;
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
+  CommandLine line;
+  const auto refuse = [&line](std::string reason) {
+    line.error = std::move(reason);
+    return line;
+  };
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    const std::size_t equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
+    const bool takesValue = name == "--discount" || name == "--pdf";
+    if (equals != std::string_view::npos && !takesValue) {
+      return refuse(Joined(name, " takes no value"));
+    }
+    std::string value;
+    if (takesValue) {
+      if (equals != std::string_view::npos) {
+        value = argument.substr(equals + 1);
+      } else if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) {
+        value = arguments[++i];
+      } else {
+        return refuse(Joined(name, " needs a value"));
+      }
+    }
+    if (name == "--discount") {
+      line.discount = value;
+    } else if (name == "--pdf") {
+      if (value.empty()) return refuse("--pdf needs a file name");
+      line.pdfPath = value;
+    } else if (name == "--csv") {
+      line.csv = true;
+    } else if (name == "--help") {
+      line.help = true;
+    } else if (name == "--version") {
+      line.version = true;
+    } else {
+      return refuse(Joined("unknown option: ", argument));
+    }
+  }
+  if (line.csv && line.pdfPath) return refuse("--csv and --pdf cannot be used together");
+  return line;
+}
+
+}  // namespace corvane

@@ -1,0 +1,30 @@
+// corvane-pricelist's options, read from its arguments without side effects.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+struct CommandLine {
+  std::string discount = "0%";
+  bool csv = false;
+  std::optional<std::string> pdfPath;
+  bool help = false;
+  bool version = false;
+  std::string error;  //!< why the arguments were refused; empty when they were read
+};
+
+//! Reads the arguments after the program's name. An option that takes a value takes the next
+//! argument, or the text after "="; another option standing where the value belongs is refused.
+CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments);
+
+//! The usage lines, printed with a refusal.
+std::string_view UsageText();
+
+//! The usage lines and what each option does.
+std::string_view HelpText();
+
+}  // namespace corvane
