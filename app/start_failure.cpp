@@ -28,6 +28,7 @@ std::string StartFailureLine(std::string_view program, const StartFailure& failu
       break;
     case StartFailure::Cause::kOutOfMemory:
       line += "there is not enough memory";
+      if (!detail.empty()) line += " (" + detail + ")";
       break;
     case StartFailure::Cause::kOther:
       line += "the window system could not be started (" + detail + ")";
@@ -66,8 +67,15 @@ std::string Quoted(const QString& message) {
   return OneLine(message.mid(open + 1, close - open - 1));
 }
 
+// The loader's words when a library could not be mapped for want of address space or memory.
+bool ForWantOfMemory(const std::string& loaderError) {
+  return loaderError.find("failed to map segment") != std::string::npos ||
+         loaderError.find("Cannot allocate memory") != std::string::npos;
+}
+
 StartFailure Verdict(const QString& fatalMessage) {
   using Cause = StartFailure::Cause;
+  if (ForWantOfMemory(seen.libraryError)) return {Cause::kOutOfMemory, seen.libraryError};
   if (!seen.libraryError.empty()) return {Cause::kLibraryNotLoaded, seen.libraryError};
   if (seen.displayUnreachable) return {Cause::kNoDisplay, seen.unreachableDisplay};
   if (!seen.missingPlugin.empty()) return {Cause::kPlatformPluginMissing, seen.missingPlugin};

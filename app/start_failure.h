@@ -13,7 +13,7 @@ struct StartFailure {
     kPlatformPluginMissing,  // the chosen platform plugin is not installed
     kPlatformPluginBroken,   // it is installed but did not start for another reason
     kLibraryNotLoaded,       // it, or a library it needs, could not be loaded
-    kOutOfMemory,
+    kOutOfMemory,            // an allocation failed, or a library could not be mapped
     kOther,
   };
   Cause cause;
