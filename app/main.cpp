@@ -1,40 +1,59 @@
-// The start-up routine: fills the price book, then creates, loads and shows the quote window.
+// The window program's entry point: answers --help and --version without a display, then runs
+// the start-up routine, reporting a window that cannot start in one line.
 #include <QApplication>
+#include <QString>
 
 #include <cstdio>
 #include <cstdlib>
+#include <new>
+#include <optional>
+#include <span>
 
+#include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/run_quote_window.h"
+#include "app/start_failure.h"
 
 namespace {
 
-constexpr const char* kNoDisplay =
-    "corvane-crossgrade: no display is available, so the window cannot be opened.\n";
+constexpr const char* kProgram = "corvane-crossgrade";
 
-// Should the platform still fail to start (a display that is named but cannot be reached), say
-// so in one line and leave without the core dump Qt's abort would leave behind.
-void ReportPlatformFailure(QtMsgType type, const QMessageLogContext& context,
-                           const QString& message) {
-  if (type == QtFatalMsg) {
-    std::fputs(kNoDisplay, stderr);
-    std::_Exit(EXIT_FAILURE);
-  }
-  if (context.category != nullptr &&
-      QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))
-    return;
-  std::fprintf(stderr, "%s\n", qPrintable(message));
+int Fail(corvane::StartFailure::Cause cause) {
+  std::fputs(corvane::StartFailureLine(kProgram, {cause, {}}).c_str(), stderr);
+  return EXIT_FAILURE;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (!corvane::DisplayAvailable()) {
-    std::fputs(kNoDisplay, stderr);
-    return EXIT_FAILURE;
+  const std::span<const char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
+  const corvane::CommandLine commandLine = corvane::ParseCommandLine(arguments);
+  switch (commandLine.action) {
+    case corvane::CommandLine::Action::kHelp:
+      std::fputs(corvane::UsageText(kProgram).c_str(), stdout);
+      return EXIT_SUCCESS;
+    case corvane::CommandLine::Action::kVersion:
+      std::fputs(corvane::VersionText(kProgram).c_str(), stdout);
+      return EXIT_SUCCESS;
+    case corvane::CommandLine::Action::kUsageError:
+      std::fprintf(stderr, "%s: %s\n%s", kProgram, commandLine.error.c_str(),
+                   corvane::UsageText(kProgram).c_str());
+      return 2;
+    case corvane::CommandLine::Action::kRun:
+      break;
   }
-  const QtMessageHandler previousHandler = qInstallMessageHandler(ReportPlatformFailure);
-  QApplication application(argc, argv);
-  qInstallMessageHandler(previousHandler);
-  return corvane::RunQuoteWindow("corvane-crossgrade");
+
+  if (!commandLine.choosesDisplay && !corvane::DisplayAvailable())
+    return Fail(corvane::StartFailure::Cause::kNoDisplay);
+
+  try {
+    // Lets Wayland compositors match the window to its desktop entry, as WM_CLASS does on X11.
+    QGuiApplication::setDesktopFileName(QStringLiteral("corvane-crossgrade"));
+    std::optional<corvane::StartFailureWatch> watch(std::in_place, kProgram);
+    QApplication application(argc, argv);
+    watch.reset();
+    return corvane::RunQuoteWindow(kProgram);
+  } catch (const std::bad_alloc&) {
+    return Fail(corvane::StartFailure::Cause::kOutOfMemory);
+  }
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <new>
 
 #include "pricebook/price_book.h"
 #include "qt/locale_separators.h"
@@ -23,6 +24,8 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
     window.Load();
     window.show();
     return QApplication::exec();
+  } catch (const std::bad_alloc&) {
+    throw;  // the caller reports a lack of memory, which no price book could have helped
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s: the price book could not be built: %s\n", program, error.what());
     return EXIT_FAILURE;

@@ -10,7 +10,7 @@ class FrmTindrel;
 
 //! Returns the program's exit status. `beforeLoad`, when given, sees the window once it is created
 //! and before its load step; `program` names the program in the one line that reports a price
-//! book that could not be built.
+//! book that could not be built. A lack of memory (std::bad_alloc) is left to the caller.
 int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad = {});
 
 }  // namespace corvane

@@ -1,12 +1,10 @@
 #!/usr/bin/env python3
 """Draws the calculator's 32 x 32 window icon, a price tag with two opposed arrows, and writes it
-as corvane.xpm (compiled into the program) and corvane.png (installed with it).
+as corvane.xpm, compiled into the program. The installed icons are drawn from
+packaging/ as a scalable picture.
 
 Run from this folder after changing the drawing: python3 make_icon.py
 """
-
-import struct
-import zlib
 
 SIZE = 32
 
@@ -99,21 +97,6 @@ def write_xpm(pixels, path):
         out.write("\n".join(lines) + "\n")
 
 
-def write_png(pixels, path):
-    raw = b"".join(b"\x00" + b"".join(bytes(COLOURS[key][1]) for key in row) for row in pixels)
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)  # 8-bit RGBA
-    png = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) +
-           chunk(b"IEND", b""))
-    with open(path, "wb") as out:
-        out.write(png)
-
-
 if __name__ == "__main__":
     image = draw()
     write_xpm(image, "corvane.xpm")
-    write_png(image, "corvane.png")
