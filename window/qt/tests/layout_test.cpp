@@ -26,9 +26,11 @@ QString Caption(const QWidget* w) {
 // The six fonts of the window: the families wished for, best first, size in pixels at 96 dots per
 // inch, bold.
 enum Font { kArial16, kArial16Bold, kArial13Bold, kSans16, kSans16Bold, kSans13 };
-const QStringList kArialWishes = {"Arial", "Liberation Sans", "Arimo"};
-const QStringList kSansWishes = {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
-                                 "Arimo"};
+const QStringList kArialWishes = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                  QStringLiteral("Arimo")};
+const QStringList kSansWishes = {QStringLiteral("MS Sans Serif"),
+                                 QStringLiteral("Microsoft Sans Serif"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
 const struct {
   const QStringList& wishes;
   int pixels;
@@ -114,8 +116,9 @@ TEST_F(WindowTest, EveryControlHasItsPlaceCaptionFontAndName) {
 }
 
 TEST_F(WindowTest, WindowHasItsCaptionSizeIconColoursAndPlace) {
-  EXPECT_EQ(window_->objectName(), "frmTindrel");
-  EXPECT_EQ(window_->windowTitle(), "Corvane Cross-grade Price Calculator  v20120528");
+  EXPECT_EQ(window_->objectName(), QStringLiteral("frmTindrel"));
+  EXPECT_EQ(window_->windowTitle(),
+            QStringLiteral("Corvane Cross-grade Price Calculator  v20120528"));
   EXPECT_EQ(window_->size(), QSize(432, 497));
   EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
   EXPECT_EQ(window_->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
@@ -136,7 +139,7 @@ TEST_F(WindowTest, WindowHasItsCaptionSizeIconColoursAndPlace) {
                  {"Label3", QPalette::WindowText, QColor(224, 224, 224)},
                  {"optAge0", QPalette::WindowText, QColor(255, 255, 255)}};
   for (const auto& c : colours) {
-    QWidget* w = c.name == window_->objectName() ? window_.get() : Find(c.name);
+    QWidget* w = window_->objectName() == QLatin1String(c.name) ? window_.get() : Find(c.name);
     EXPECT_EQ(w->palette().color(QPalette::Active, c.role), c.colour) << c.name;
   }
   EXPECT_TRUE(Find<QLabel>("lblTitle")->alignment() & Qt::AlignHCenter);
