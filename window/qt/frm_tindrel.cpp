@@ -23,6 +23,7 @@
 #include "pricebook/effective_date.h"
 #include "qt/qt_text.h"
 #include "window/event_boundary.h"
+#include "window/qt/accessible_widgets.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/corvane.xpm"
 #include "window/window_texts.h"
@@ -159,7 +160,9 @@ QComboBox* AddComboBox(QWidget& parent, const char* name, std::string_view text,
   auto* combo = Add<QComboBox>(parent, name, at, font);
   // Giving the combo box its edit field makes it editable without building its popup list, which
   // waits until the list is first opened.
-  combo->setLineEdit(new QLineEdit(combo));
+  auto* edit = new QLineEdit(combo);
+  edit->setAccessibleName(accessibleName);  // a screen reader lands in the field, not the box
+  combo->setLineEdit(edit);
   combo->setEditText(ToQString(text));
   combo->setAccessibleName(accessibleName);
   return combo;
@@ -201,6 +204,8 @@ QRadioButton* AddAgeButton(QWidget& parent, const char* name, std::string_view c
 }  // namespace
 
 FrmTindrel::Widgets FrmTindrel::CreateWidgets(QWidget& window) {
+  // Qt keeps the first interface it makes for a widget, so the window's own come first.
+  InstallAccessibleInterfaces();
   window.setObjectName(QStringLiteral("frmTindrel"));
   window.setWindowTitle(ToQString(kWindowCaption));
   window.setFixedSize(ToPixels(6480), ToPixels(7455));
@@ -239,15 +244,18 @@ FrmTindrel::Widgets FrmTindrel::CreateWidgets(QWidget& window) {
   w.lblDisc = AddLabel(to, "lblDisc", QStringLiteral("Discount%"), {2880, 1125, 1695, 375},
                        fonts.sansBold, kLightGrey, Qt::AlignRight);
   w.Combo3 = AddComboBox(to, "Combo3", kStartDiscountText, {4680, 1080, 1095, 420}, fonts.sansBold,
-                         QStringLiteral("Discount"));
+                         QStringLiteral("Dealer discount"));
+  w.lblDisc->setBuddy(w.Combo3);
   w.Label2 = AddLabel(to, "Label2", QStringLiteral("EXcl.VAT"), {120, 1710, 1215, 375},
                       fonts.sansBold, kLightGrey, left);
   w.txtExclPrice = AddPriceBox(to, "txtExclPrice", {1320, 1680, 1575, 375}, fonts.sansBold,
                                QStringLiteral("Price excluding VAT"));
+  w.Label2->setBuddy(w.txtExclPrice);
   w.Label3 = AddLabel(to, "Label3", QStringLiteral("INcl.VAT"), {3080, 1710, 1215, 375},
                       fonts.sansBold, kLightGrey, left);
   w.txtInclPrice = AddPriceBox(to, "txtInclPrice", {4200, 1680, 1575, 375}, fonts.sansBold,
                                QStringLiteral("Price including VAT"));
+  w.Label3->setBuddy(w.txtInclPrice);
 
   w.Label6 = AddLabel(window, "Label6", ToQString(kFootnoteText), {240, 6000, 6015, 615},
                       fonts.arialSmallBold, kLightGreen, centred);
@@ -265,15 +273,17 @@ FrmTindrel::Widgets FrmTindrel::CreateWidgets(QWidget& window) {
                           {240, 70, 6015, 5895}, fonts.arialBold);
   QGroupBox& items = *w.fmeSupport;
   w.List1 = Add<QListWidget>(items, "List1", {120, 360, 5775, 4860}, fonts.sansSmall);
-  w.List1->setAccessibleName(QStringLiteral("Items"));
+  w.List1->setAccessibleName(QStringLiteral("Item"));
   w.Label4 = AddLabel(items, "Label4", QStringLiteral("EXcl.VAT"), {120, 5430, 1215, 375},
                       fonts.sansBold, kLightGrey, left);
   w.txtSuppExcl = AddPriceBox(items, "txtSuppExcl", {1320, 5400, 1575, 375}, fonts.sansBold,
                               QStringLiteral("Item price excluding VAT"));
+  w.Label4->setBuddy(w.txtSuppExcl);
   w.Label1 = AddLabel(items, "Label1", QStringLiteral("INcl.VAT"), {3075, 5430, 1215, 375},
                       fonts.sansBold, kLightGrey, left);
   w.txtSuppIncl = AddPriceBox(items, "txtSuppIncl", {4200, 5400, 1575, 375}, fonts.sansBold,
                               QStringLiteral("Item price including VAT"));
+  w.Label1->setBuddy(w.txtSuppIncl);
   w.fmeSupport->setVisible(false);
   w.fmeSupport->raise();
   return w;

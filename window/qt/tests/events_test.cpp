@@ -16,13 +16,13 @@ TEST_F(WindowTest, QuoteMadeWithKeysAndMouse) {
   for (int i = 0; i < 2; ++i) Press(Qt::Key_Down);
   ASSERT_EQ(Find<QComboBox>("Combo1")->view()->currentIndex().row(), 2);
   Press(Qt::Key_Return);
-  EXPECT_EQ(Find<QComboBox>("Combo1")->currentText(), "Windows HB 1");
+  EXPECT_EQ(Find<QComboBox>("Combo1")->currentText(), QStringLiteral("Windows HB 1"));
   EXPECT_EQ(Shown("txtExclPrice"), "4,200.00");
   EXPECT_EQ(Shown("txtInclPrice"), "4,788.00");
   EXPECT_EQ(Find<QComboBox>("Combo2")->count(), 29);
 
   ChooseWithMouse("Combo2", 2);
-  EXPECT_EQ(Find<QComboBox>("Combo2")->currentText(), "Windows HB 3");
+  EXPECT_EQ(Find<QComboBox>("Combo2")->currentText(), QStringLiteral("Windows HB 3"));
   EXPECT_EQ(Shown("txtExclPrice"), "1,600.00");
   EXPECT_EQ(Shown("txtInclPrice"), "1,824.00");
 
@@ -32,7 +32,7 @@ TEST_F(WindowTest, QuoteMadeWithKeysAndMouse) {
   ASSERT_EQ(FocusedControl(), "Combo3");
   Press(Qt::Key_Down);
   Press(Qt::Key_Down);
-  EXPECT_EQ(Find<QComboBox>("Combo3")->currentText(), "10%");
+  EXPECT_EQ(Find<QComboBox>("Combo3")->currentText(), QStringLiteral("10%"));
   EXPECT_EQ(Shown("txtExclPrice"), "1,440.00");
   EXPECT_EQ(Shown("txtInclPrice"), "1,641.60");
 }
@@ -44,10 +44,11 @@ TEST_F(WindowTest, RefusedQuoteShowsOneWarningAndClearsThePrices) {
   ChooseWithMouse("Combo2", 4);  // Windows Tessaline 1: fewer terminals
   ASSERT_EQ(closer.seen.size(), 1u);
   EXPECT_EQ(closer.seen[0].icon, QMessageBox::Warning);
-  EXPECT_EQ(closer.seen[0].title, "Tindrel");
+  EXPECT_EQ(closer.seen[0].title, QStringLiteral("Tindrel"));
   EXPECT_EQ(closer.seen[0].buttons, 1);
-  EXPECT_TRUE(closer.seen[0].text.startsWith("YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.\n"));
-  EXPECT_FALSE(closer.seen[0].text.contains('\r'));
+  EXPECT_TRUE(closer.seen[0].text.startsWith(
+      QStringLiteral("YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.\n")));
+  EXPECT_FALSE(closer.seen[0].text.contains(QLatin1Char('\r')));
   EXPECT_EQ(Shown("txtExclPrice"), "");
   EXPECT_EQ(Shown("txtInclPrice"), "");
 }
@@ -58,15 +59,15 @@ TEST_F(WindowTest, TypingClearsTheSelectionAndChoosesNothing) {
   ASSERT_EQ(from->currentIndex(), 0);
   ASSERT_EQ(Shown("txtExclPrice"), "788.60");
   Press(Qt::Key_Home);
-  QTest::keyClicks(QApplication::focusWidget(), "A");
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A"));
   EXPECT_EQ(from->currentIndex(), -1);
-  EXPECT_EQ(from->currentText(), "AWindows PIPWICK");
+  EXPECT_EQ(from->currentText(), QStringLiteral("AWindows PIPWICK"));
   EXPECT_EQ(from->lineEdit()->cursorPosition(), 1);
   // Back to an entry's exact text, then Enter and Tab: still no choice and no new entry.
   Press(Qt::Key_Backspace);
   Press(Qt::Key_Return);
   Press(Qt::Key_Tab);
-  EXPECT_EQ(from->currentText(), "Windows PIPWICK");
+  EXPECT_EQ(from->currentText(), QStringLiteral("Windows PIPWICK"));
   EXPECT_EQ(from->currentIndex(), -1);
   EXPECT_EQ(from->count(), 31);
   EXPECT_EQ(Find<QComboBox>("Combo2")->count(), 31);  // still the list PIPWICK left
@@ -106,7 +107,7 @@ TEST_F(WindowTest, ErrorInAHandlerIsReportedAndTheWindowStaysOpen) {
   Press(Qt::Key_Down);  // Windows PIPWICK: adding VAT overflows
   ASSERT_EQ(closer.seen.size(), 1u);
   EXPECT_EQ(closer.seen[0].icon, QMessageBox::Critical);
-  EXPECT_EQ(closer.seen[0].title, "Tindrel");
+  EXPECT_EQ(closer.seen[0].title, QStringLiteral("Tindrel"));
   EXPECT_EQ(Shown("txtExclPrice"), "");  // nothing of a price that could not be worked out
   EXPECT_EQ(Shown("txtInclPrice"), "");
   EXPECT_TRUE(window_->isVisible());

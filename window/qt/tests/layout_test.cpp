@@ -26,9 +26,11 @@ QString Caption(const QWidget* w) {
 // The six fonts of the window: the families wished for, best first, size in pixels at 96 dots per
 // inch, bold.
 enum Font { kArial16, kArial16Bold, kArial13Bold, kSans16, kSans16Bold, kSans13 };
-const QStringList kArialWishes = {"Arial", "Liberation Sans", "Arimo"};
-const QStringList kSansWishes = {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
-                                 "Arimo"};
+const QStringList kArialWishes = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                  QStringLiteral("Arimo")};
+const QStringList kSansWishes = {QStringLiteral("MS Sans Serif"),
+                                 QStringLiteral("Microsoft Sans Serif"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
 const struct {
   const QStringList& wishes;
   int pixels;
@@ -79,12 +81,12 @@ const Placed kLayout[] = {
     {"optAge2", "fmeFrom", 32, 128, 273, 25, "Less than 1 year", kSans16, ""},
     {"Combo2", "fmeTo", 8, 32, 377, 28, "Nothing Selected", kSans16Bold, "To package"},
     {"lblDisc", "fmeTo", 192, 75, 113, 25, "Discount%", kSans16Bold, ""},
-    {"Combo3", "fmeTo", 312, 72, 73, 28, "0%", kSans16Bold, "Discount"},
+    {"Combo3", "fmeTo", 312, 72, 73, 28, "0%", kSans16Bold, "Dealer discount"},
     {"Label2", "fmeTo", 8, 114, 81, 25, "EXcl.VAT", kSans16Bold, ""},
     {"txtExclPrice", "fmeTo", 88, 112, 105, 25, "", kSans16Bold, "Price excluding VAT"},
     {"Label3", "fmeTo", 205, 114, 81, 25, "INcl.VAT", kSans16Bold, ""},
     {"txtInclPrice", "fmeTo", 280, 112, 105, 25, "", kSans16Bold, "Price including VAT"},
-    {"List1", "fmeSupport", 8, 24, 385, 324, "", kSans13, "Items"},
+    {"List1", "fmeSupport", 8, 24, 385, 324, "", kSans13, "Item"},
     {"Label4", "fmeSupport", 8, 362, 81, 25, "EXcl.VAT", kSans16Bold, ""},
     {"txtSuppExcl", "fmeSupport", 88, 360, 105, 25, "", kSans16Bold, "Item price excluding VAT"},
     {"Label1", "fmeSupport", 205, 362, 81, 25, "INcl.VAT", kSans16Bold, ""},
@@ -114,8 +116,9 @@ TEST_F(WindowTest, EveryControlHasItsPlaceCaptionFontAndName) {
 }
 
 TEST_F(WindowTest, WindowHasItsCaptionSizeIconColoursAndPlace) {
-  EXPECT_EQ(window_->objectName(), "frmTindrel");
-  EXPECT_EQ(window_->windowTitle(), "Corvane Cross-grade Price Calculator  v20120528");
+  EXPECT_EQ(window_->objectName(), QStringLiteral("frmTindrel"));
+  EXPECT_EQ(window_->windowTitle(),
+            QStringLiteral("Corvane Cross-grade Price Calculator  v20120528"));
   EXPECT_EQ(window_->size(), QSize(432, 497));
   EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
   EXPECT_EQ(window_->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
@@ -136,7 +139,7 @@ TEST_F(WindowTest, WindowHasItsCaptionSizeIconColoursAndPlace) {
                  {"Label3", QPalette::WindowText, QColor(224, 224, 224)},
                  {"optAge0", QPalette::WindowText, QColor(255, 255, 255)}};
   for (const auto& c : colours) {
-    QWidget* w = c.name == window_->objectName() ? window_.get() : Find(c.name);
+    QWidget* w = window_->objectName() == QLatin1String(c.name) ? window_.get() : Find(c.name);
     EXPECT_EQ(w->palette().color(QPalette::Active, c.role), c.colour) << c.name;
   }
   EXPECT_TRUE(Find<QLabel>("lblTitle")->alignment() & Qt::AlignHCenter);

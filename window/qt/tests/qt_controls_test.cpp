@@ -17,7 +17,7 @@ namespace {
 TEST(QtComboBoxTest, ItemsAreAddedUnselectedWithTheirTags) {
   QComboBox widget;
   QtComboBox combo(widget);
-  widget.setEditText("0%");
+  widget.setEditText(QStringLiteral("0%"));
   for (const char* text : {"0%", "5%", "10%"}) combo.AddItem(text);
   EXPECT_EQ(combo.ListCount(), 3);
   EXPECT_EQ(combo.ListIndex(), -1);

@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "pricebook/price_book.h"
@@ -72,7 +73,9 @@ class WindowTest : public ::testing::Test {
     EXPECT_NE(widget, nullptr) << name;
     return widget;
   }
-  QString Shown(const char* priceBox) const { return Find<QLineEdit>(priceBox)->text(); }
+  std::string Shown(const char* priceBox) const {
+    return Find<QLineEdit>(priceBox)->text().toStdString();
+  }
 
   //! A key pressed and released where the user's keys go: an open list, else the focus.
   static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -80,10 +83,10 @@ class WindowTest : public ::testing::Test {
   }
 
   //! The named control that holds the keyboard focus (a combo box for its edit field).
-  static QString FocusedControl() {
+  static std::string FocusedControl() {
     for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
       if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) {
-        return w->objectName();
+        return w->objectName().toStdString();
       }
     }
     return {};
