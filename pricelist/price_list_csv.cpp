@@ -31,9 +31,13 @@ std::string Field(std::string_view text) {
 // it: the one form every spreadsheet reads as a number whatever its locale.
 template <typename Amount>
 std::string PlainDecimal(Amount amount) {
-  std::string text = FormatPrice(amount, Separators{"", "."});
-  const std::size_t point = text.find('.');
-  if (point == 0 || (point == 1 && text.front() == '-')) text.insert(point, "0");
+  const std::string shown = FormatPrice(amount, Separators{"", "."});
+  const bool negative = shown.front() == '-';
+  const std::string_view digits = std::string_view(shown).substr(negative ? 1 : 0);
+  // The picture shows an amount below one as ".50"; a number needs its leading zero.
+  std::string text = negative ? "-" : "";
+  if (digits.front() == '.') text += '0';
+  text += digits;
   return text;
 }
 
