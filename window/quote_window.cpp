@@ -5,6 +5,7 @@
 
 #include "money/errors.h"
 #include "quote/package_name.h"
+#include "sheet/describe.h"
 #include "window/window_texts.h"
 
 namespace corvane {
@@ -55,6 +56,7 @@ void QuoteWindow::Form_Unload() {}
 void QuoteWindow::cmdOther_Click() {
   c_.txtSuppExcl.SetText(kItemPriceResetText);
   c_.txtSuppIncl.SetText(kItemPriceResetText);
+  itemShown_.reset();
   FillOtherList();
   ShowItemFrame(true);
   state_.OtherMode = true;
@@ -64,6 +66,7 @@ void QuoteWindow::cmdOther_Click() {
 void QuoteWindow::cmdSupport_Click() {
   c_.txtSuppExcl.SetText(kItemPriceResetText);
   c_.txtSuppIncl.SetText(kItemPriceResetText);
+  itemShown_.reset();
   state_.OtherMode = false;
   state_.SupportMode = true;
   FillSupportList();
@@ -91,7 +94,7 @@ void QuoteWindow::Combo1_Click() {
   SelectDiscount(0);
   QuoteRequest listPrice = Request(QuoteKind::NewPackage);
   listPrice.fromIndex = state_.FromIndex;
-  Show(Price(book_, listPrice));
+  Show(listPrice);
 }
 
 void QuoteWindow::Combo2_Click() {
@@ -101,7 +104,7 @@ void QuoteWindow::Combo2_Click() {
   if (c_.Combo1.ListIndex() < 0) return ClearCrossGradeBoxes();
   if (c_.Combo2.Text() == kNothingSelected) return ShowDiscountedNewPrice();
   state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(chosen)} - 1);
-  Show(Price(book_, CrossGradeRequest()));
+  Show(CrossGradeRequest());
 }
 
 void QuoteWindow::Combo3_Click() {
@@ -115,7 +118,9 @@ void QuoteWindow::Combo3_Click() {
 void QuoteWindow::List1_Click() {
   QuoteRequest item = Request(state_.SupportMode ? QuoteKind::Support : QuoteKind::Other);
   item.item = Narrow16(std::int64_t{c_.List1.ListIndex()} + 1);
-  ShowPrice(Price(book_, item).price, c_.txtSuppExcl, c_.txtSuppIncl);
+  const Quote quote = Price(book_, item);
+  ShowPrice(quote.price, c_.txtSuppExcl, c_.txtSuppIncl);
+  itemShown_ = PricedItem{Describe(book_, item), quote.price};
 }
 
 void QuoteWindow::optAge_Click(std::int16_t /*index*/) {
@@ -177,10 +182,13 @@ int QuoteWindow::AgeBand() const {
   return 0;
 }
 
-void QuoteWindow::Show(const Quote& quote) {
+void QuoteWindow::Show(const QuoteRequest& request) {
+  const Quote quote = Price(book_, request);
   switch (quote.outcome) {
     case Quote::Outcome::Priced:
-      return ShowPrice(quote.price, c_.txtExclPrice, c_.txtInclPrice);
+      ShowPrice(quote.price, c_.txtExclPrice, c_.txtInclPrice);
+      crossGradeShown_ = PricedItem{Describe(book_, request), quote.price};
+      return;
     case Quote::Outcome::Refused:
       for (const RefusalStep& step : quote.steps) {
         if (step.action == RefusalStep::Action::ClearBoxes) {
@@ -198,6 +206,7 @@ void QuoteWindow::Show(const Quote& quote) {
 void QuoteWindow::ClearCrossGradeBoxes() {
   c_.txtExclPrice.SetText("");
   c_.txtInclPrice.SetText("");
+  crossGradeShown_.reset();
 }
 
 void QuoteWindow::SelectDiscount(int position) {
@@ -233,13 +242,13 @@ void QuoteWindow::ShowDiscountedNewPrice() {
   QuoteRequest request = Request(QuoteKind::NewPackage);
   request.fromIndex = state_.FromIndex;
   request.discountText = c_.Combo3.Text();
-  Show(Price(book_, request));
+  Show(request);
 }
 
 void QuoteWindow::QuoteChosenPair() {
   state_.FromIndex = Narrow16(c_.Combo1.ItemData(c_.Combo1.ListIndex()));
   state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(c_.Combo2.ListIndex())} - 1);
-  Show(Price(book_, CrossGradeRequest()));
+  Show(CrossGradeRequest());
 }
 
 }  // namespace corvane

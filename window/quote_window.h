@@ -4,11 +4,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "money/format_price.h"
 #include "pricebook/price_book.h"
 #include "quote/quote.h"
+#include "sheet/priced_item.h"
 #include "window/controls.h"
 
 namespace corvane {
@@ -67,15 +69,21 @@ class QuoteWindow {
   void FillSupportList();
 
   const WindowState& State() const { return state_; }
+  const Separators& NumberFormat() const { return separators_; }
+
+  //! The price the visible price boxes show and what it is for; nothing while they show none.
+  const std::optional<PricedItem>& PriceShown() const {
+    return state_.OtherMode || state_.SupportMode ? itemShown_ : crossGradeShown_;
+  }
 
  private:
   //! A request of that kind, with the window's separators.
   QuoteRequest Request(QuoteKind kind) const;
   //! A cross-grade of the chosen From and To entries, as the fields show them.
   QuoteRequest CrossGradeRequest() const;
-  //! Shows a quote in the cross-grade price boxes: the price, the refusal's steps in their
-  //! order, or nothing at all.
-  void Show(const Quote& quote);
+  //! Prices the request and shows the quote in the cross-grade price boxes: the price, the
+  //! refusal's steps in their order, or nothing at all.
+  void Show(const QuoteRequest& request);
   void ClearCrossGradeBoxes();
   //! 2 if age button 2 is selected, else 1 if age button 1 is, else 0 (the oldest package).
   int AgeBand() const;
@@ -90,6 +98,10 @@ class QuoteWindow {
   WindowControls c_;
   Separators separators_;
   WindowState state_;
+  // What each pair of price boxes shows, remembered where a price is written and forgotten
+  // wherever the boxes are cleared or reset, so that a copy is always of what the dealer sees.
+  std::optional<PricedItem> crossGradeShown_;
+  std::optional<PricedItem> itemShown_;
 };
 
 }  // namespace corvane

@@ -26,6 +26,7 @@
 #include "window/qt/accessible_widgets.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/corvane.xpm"
+#include "window/qt/quote_actions.h"
 #include "window/window_texts.h"
 
 namespace corvane {
@@ -330,7 +331,8 @@ FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* pa
                                 {&optAge_[0], &optAge_[1], &optAge_[2]},
                                 messages_,
                                 form_},
-                 std::move(separators)) {
+                 std::move(separators)),
+      quoteActions_(new QuoteActions(*this, behaviour_, messages_)) {
   // Built straight from the compiled-in picture: reading it as a file would first look through
   // every installed image format plugin.
   setWindowIcon(QIcon(QPixmap(corvane_xpm)));
@@ -352,6 +354,7 @@ void FrmTindrel::Load() {
 }
 
 void FrmTindrel::closeEvent(QCloseEvent* event) {
+  if (!quoteActions_->ConfirmClose()) return event->ignore();
   Deliver([this] { behaviour_.Form_Unload(); });
   event->accept();
 }

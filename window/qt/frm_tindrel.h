@@ -20,6 +20,8 @@ class QRadioButton;
 
 namespace corvane {
 
+class QuoteActions;
+
 class FrmTindrel : public QWidget {
   Q_OBJECT
 
@@ -38,8 +40,12 @@ class FrmTindrel : public QWidget {
   void RouteMessagesTo(MessageSink* sink) { messages_.RouteTo(sink); }
   const WindowState& State() const { return behaviour_.State(); }
 
+  //! Copying the price shown, the quote sheet, and the context menu that offers them.
+  QuoteActions& Quote() { return *quoteActions_; }
+
  protected:
-  //! Every way of closing the window runs the unload step; the window never refuses.
+  //! Every way of closing the window runs the unload step; it refuses only when the dealer keeps
+  //! quote lines not yet handed on.
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -94,6 +100,7 @@ class FrmTindrel : public QWidget {
   MessageRouter messages_;
   QtForm form_;
   QuoteWindow behaviour_;
+  QuoteActions* quoteActions_;  // a child of the window
 };
 
 }  // namespace corvane

@@ -1,0 +1,44 @@
+#include "sheet/describe.h"
+
+#include <string_view>
+
+#include "money/leading_number.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kSupportPrefix = "Support Contract";
+
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string DiscountClause(const QuoteRequest& request) {
+  if (!request.discountText) return {};
+  const std::string_view discount = Trimmed(*request.discountText);
+  if (discount.empty() || LeadingNumber(discount) == 0) return {};
+  return ", dealer discount " + std::string(discount);
+}
+
+}  // namespace
+
+std::string Describe(const PriceBook& book, const QuoteRequest& request) {
+  switch (request.kind) {
+    case QuoteKind::CrossGrade:
+      return "Cross-grade from " + request.fromText + " to " + request.toText +
+             DiscountClause(request);
+    case QuoteKind::NewPackage:
+      return "New package " + book.PackageName[request.fromIndex] + DiscountClause(request);
+    case QuoteKind::Support: {
+      const std::string& text = book.SupportItem[request.item];
+      return text.starts_with(kSupportPrefix) ? text : "Support contract " + text;
+    }
+    case QuoteKind::Other:
+      return "Other item " + book.OtherItem[request.item];
+  }
+  return {};
+}
+
+}  // namespace corvane

@@ -1,0 +1,24 @@
+// A price as the window shows it, with the words that say what it is the price of.
+#pragma once
+
+#include <string>
+
+#include "money/shown_price.h"
+
+namespace corvane {
+
+struct PricedItem {
+  std::string description;  //!< e.g. "New package Windows HB 1, dealer discount 10%"
+  ShownPrice price;
+};
+
+//! The VAT rate as the quote's texts name it.
+inline constexpr std::string_view kVatRateText = "VAT 14%";
+
+//! "<description>: 1,440.00 excl. VAT, 1,641.60 incl. VAT (VAT 14%)", in the price's own texts.
+std::string PriceText(const PricedItem& item);
+
+//! The same as a small HTML table: description, excluding and including VAT.
+std::string PriceHtml(const PricedItem& item);
+
+}  // namespace corvane

@@ -1,0 +1,157 @@
+#include "window/qt/quote_actions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QWidget>
+
+#include <memory>
+
+#include "qt/qt_text.h"
+#include "window/qt/quote_sheet_window.h"
+
+namespace corvane {
+namespace {
+
+bool IsCopyKey(QEvent* event) {
+  return (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+}
+
+// The edit field of a widget: a line edit itself, or an editable combo box's field, which gets its
+// keys from the combo box rather than from the application.
+QLineEdit* EditOf(QObject* widget) {
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->lineEdit();
+  return qobject_cast<QLineEdit*>(widget);
+}
+
+}  // namespace
+
+// Ctrl+Shift+A: "A" for add; Ctrl+D is taken in the edit fields, where Qt's Linux key bindings
+// delete the next character with it, and Ctrl+A selects all. Ctrl+Shift+O opens the sheet; no
+// edit field uses it.
+QuoteActions::QuoteActions(QWidget& window, const QuoteWindow& behaviour, MessageSink& messages)
+    : QObject(&window), window_(window), behaviour_(behaviour), messages_(messages) {
+  menuActions_ = {
+      AddAction(QStringLiteral("&Copy price"), QKeySequence::Copy, &QuoteActions::CopyPrice),
+      AddAction(QStringLiteral("&Add to quote"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+                &QuoteActions::AddToQuote),
+      AddAction(QStringLiteral("Show quote &sheet"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                &QuoteActions::ShowSheet),
+  };
+  // The menu from the keyboard, where the platform does not make a context-menu event of it.
+  auto* menuKey = new QAction(this);
+  menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+  connect(menuKey, &QAction::triggered, this, [this] {
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* over = focus != nullptr && window_.isAncestorOf(focus) ? focus : &window_;
+    ShowContextMenu(over, over->mapToGlobal(over->rect().center()));
+  });
+  window_.addAction(menuKey);
+
+  window_.installEventFilter(this);
+  for (QLineEdit* edit : window_.findChildren<QLineEdit*>()) edit->installEventFilter(this);
+  for (QComboBox* combo : window_.findChildren<QComboBox*>()) combo->installEventFilter(this);
+}
+
+QAction* QuoteActions::AddAction(const QString& text, const QKeySequence& shortcut,
+                                 void (QuoteActions::*run)()) {
+  auto* action = new QAction(text, this);
+  action->setShortcut(shortcut);
+  action->setShortcutVisibleInContextMenu(true);
+  connect(action, &QAction::triggered, this, run);
+  window_.addAction(action);
+  return action;
+}
+
+void QuoteActions::CopyPrice() {
+  const auto& shown = behaviour_.PriceShown();
+  if (!shown) return;
+  auto data = std::make_unique<QMimeData>();
+  data->setText(ToQString(PriceText(*shown)));
+  data->setHtml(ToQString(PriceHtml(*shown)));
+  QGuiApplication::clipboard()->setMimeData(data.release());
+}
+
+void QuoteActions::AddToQuote() {
+  const auto& shown = behaviour_.PriceShown();
+  if (!shown) return;
+  QuoteSheetWindow& sheet = CreatedSheet();
+  sheet.Add(*shown);
+  if (!sheet.isVisible()) {
+    // Shown beside the quote window without taking the keyboard from it; where the platform
+    // activates a new window all the same, the quote window asks for the keyboard back.
+    sheet.setAttribute(Qt::WA_ShowWithoutActivating, true);
+    sheet.show();
+    sheet.setAttribute(Qt::WA_ShowWithoutActivating, false);
+    window_.activateWindow();
+  }
+}
+
+void QuoteActions::ShowSheet() {
+  QuoteSheetWindow& sheet = CreatedSheet();
+  sheet.show();
+  sheet.raise();
+  sheet.activateWindow();
+}
+
+QuoteSheetWindow& QuoteActions::CreatedSheet() {
+  if (sheet_ == nullptr)
+    sheet_ = new QuoteSheetWindow(behaviour_.NumberFormat(), messages_, &window_);
+  return *sheet_;
+}
+
+void QuoteActions::ShowContextMenu(QWidget* over, const QPoint& globalPosition) {
+  QLineEdit* edit = EditOf(over);
+  std::unique_ptr<QMenu> menu(edit != nullptr ? edit->createStandardContextMenu()
+                                              : new QMenu(&window_));
+  if (edit != nullptr) menu->addSeparator();
+  menu->addActions(menuActions_);
+  menu->exec(globalPosition);
+}
+
+bool QuoteActions::ConfirmClose() {
+  if (sheet_ == nullptr) return true;
+  if (sheet_->Sheet().HasUnsentLines()) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Tindrel"),
+                    QStringLiteral("The quote has lines that were not printed, saved or copied.\n"
+                                   "Discard them and close?"),
+                    QMessageBox::Discard | QMessageBox::Cancel, &window_);
+    box.setDefaultButton(QMessageBox::Cancel);
+    if (box.exec() != QMessageBox::Discard) return false;
+  }
+  sheet_->close();
+  return true;
+}
+
+// Ctrl+C in an edit field copies its selected text as usual and the price when nothing is
+// selected; a right-click there offers the field's own entries and the window's.
+bool QuoteActions::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ContextMenu) {
+    auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+    if (EditOf(watched) != nullptr || watched == &window_) {
+      ShowContextMenu(qobject_cast<QWidget*>(watched), menuEvent->globalPos());
+      return true;
+    }
+  }
+  QLineEdit* edit = EditOf(watched);
+  if (edit != nullptr && IsCopyKey(event) && !edit->hasSelectedText()) {
+    if (event->type() == QEvent::ShortcutOverride) {
+      // Let the key reach the field, where it is taken below, whatever the field would say.
+      event->accept();
+    } else {
+      CopyPrice();
+    }
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace corvane

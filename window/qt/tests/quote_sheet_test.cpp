@@ -1,0 +1,169 @@
+// The step after the price: copying it, collecting lines on the quote sheet, saving the quote as
+// a PDF, and closing with lines not yet handed on.
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "pricebook/effective_date.h"
+#include "window/qt/quote_actions.h"
+#include "window/qt/quote_sheet_window.h"
+#include "window/qt/tests/window_fixture.h"
+
+namespace corvane {
+namespace {
+
+// Answers each message box shown while it exists with one button, noting the texts.
+class MessageBoxAnswer {
+ public:
+  explicit MessageBoxAnswer(QMessageBox::StandardButton answer) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || box->button(answer) == nullptr) return;
+      seen.push_back(box->text());
+      box->button(answer)->click();
+    });
+    timer_.start(10);
+  }
+  QStringList seen;
+
+ private:
+  QTimer timer_;
+};
+
+class QuoteSheetTest : public WindowTest {
+ protected:
+  // "Windows HB 1" to "Windows HB 3" at "10%", with the focus left in the discount field.
+  void QuoteCrossGrade() {
+    ChooseWithMouse("Combo1", 2);
+    ChooseWithMouse("Combo2", 2);
+    ChooseWithMouse("Combo3", 2);
+    ASSERT_EQ(Shown("txtExclPrice"), "1,440.00");
+    Find<QComboBox>("Combo3")->setFocus();
+    Find<QComboBox>("Combo3")->lineEdit()->deselect();
+  }
+  void ChooseItem(const char* modeButton, int position) {
+    QTest::mouseClick(Find(modeButton), Qt::LeftButton);
+    auto* list = Find<QListWidget>("List1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(position)).center());
+  }
+  static void AddToQuote() { Press(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier); }
+  QuoteSheetWindow& Sheet() { return *window_->Quote().Sheet(); }
+  std::string Total(const char* name) {
+    return Sheet().findChild<QLabel*>(QLatin1String(name))->text().toStdString();
+  }
+};
+
+TEST_F(QuoteSheetTest, TheMenuListsEachActionWithItsShortcut) {
+  QStringList entries;
+  for (QAction* action : window_->Quote().MenuActions()) {
+    entries << action->text() + QLatin1Char('\t') + action->shortcut().toString();
+  }
+  EXPECT_EQ(entries, QStringList({QStringLiteral("&Copy price\tCtrl+C"),
+                                  QStringLiteral("&Add to quote\tCtrl+Shift+A"),
+                                  QStringLiteral("Show quote &sheet\tCtrl+Shift+O")}));
+  EXPECT_EQ(window_->Quote().Sheet(), nullptr);  // nothing is built before it is used
+}
+
+TEST_F(QuoteSheetTest, CtrlCCopiesThePriceShownOrTheSelectedText) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->setText(QStringLiteral("before"));
+  Press(Qt::Key_C, Qt::ControlModifier);  // the boxes are empty: nothing is copied
+  EXPECT_EQ(clipboard->text().toStdString(), "before");
+
+  QuoteCrossGrade();
+  Press(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard->text().toStdString(),
+            "Cross-grade from Windows HB 1 to Windows HB 3, dealer discount 10%: 1,440.00 excl. "
+            "VAT, 1,641.60 incl. VAT (VAT 14%)");
+  const QString html = clipboard->mimeData()->html();
+  EXPECT_TRUE(html.contains(QStringLiteral("<table"))) << html.toStdString();
+  EXPECT_TRUE(html.contains(QStringLiteral(">1,641.60</td>"))) << html.toStdString();
+
+  Find<QComboBox>("Combo3")->lineEdit()->selectAll();
+  Press(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard->text().toStdString(), "10%");
+}
+
+TEST_F(QuoteSheetTest, ThreeLinesAddUpAndSaveAsAPdf) {
+  QuoteCrossGrade();
+  AddToQuote();
+  ChooseItem("cmdSupport", 0);  // Support Contract (monthly): Tessaline 1
+  AddToQuote();
+  ChooseItem("cmdOther", 0);  // Multi-Warehouse - Win.Tessaline 1 User
+  AddToQuote();
+  const QStringList descriptions = {
+      QStringLiteral("Cross-grade from Windows HB 1 to Windows HB 3, dealer discount 10%"),
+      QStringLiteral("Support Contract (monthly): Tessaline 1"),
+      QStringLiteral("Other item Multi-Warehouse - Win.Tessaline 1 User")};
+  auto* table = Sheet().findChild<QTableWidget*>(QStringLiteral("tblLines"));
+  ASSERT_EQ(table->rowCount(), 3);
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(table->item(row, 0)->text(), descriptions[row]);
+  EXPECT_EQ(Total("lblTotalExcl"), "4,624.21");
+  EXPECT_EQ(Total("lblTotalIncl"), "5,271.60");
+  EXPECT_EQ(Total("lblVat"), "647.39");
+
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString path = folder.filePath(QStringLiteral("quote.pdf"));
+  Sheet().SetFileChooser([path] { return path; });
+  QTest::mouseClick(Sheet().findChild<QWidget*>(QStringLiteral("cmdSavePdf")), Qt::LeftButton);
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+  ASSERT_TRUE(pdftotext.waitForFinished(10000));
+  ASSERT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
+  // Words as they read, whatever the lines they were set on; the "ff" of "Eff" is set as one
+  // glyph, which compatibility normalisation spells out again.
+  const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput())
+                           .normalized(QString::NormalizationForm_KC)
+                           .simplified();
+  QStringList expected = descriptions;
+  expected << QStringLiteral("Quotation") << QStringLiteral("4,624.21")
+           << QStringLiteral("5,271.60") << QStringLiteral("VAT 14% 647.39")
+           << QString::fromUtf8(kFootnoteText.data(), kFootnoteText.size()).simplified();
+  for (const QString& part : expected) {
+    EXPECT_TRUE(text.contains(part)) << part.toStdString() << "\nin\n" << text.toStdString();
+  }
+
+  // Saved: closing asks nothing.
+  MessageBoxAnswer answer(QMessageBox::Cancel);
+  window_->close();
+  EXPECT_TRUE(answer.seen.isEmpty());
+  EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(QuoteSheetTest, ClosingWithLinesNotHandedOnAsksOnce) {
+  {  // An empty sheet: closing stays immediate.
+    window_->Quote().ShowSheet();
+    MessageBoxAnswer answer(QMessageBox::Cancel);
+    QTest::mouseClick(Find("cmdClose"), Qt::LeftButton);
+    EXPECT_TRUE(answer.seen.isEmpty());
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_FALSE(Sheet().isVisible());
+  }
+  SetUp();
+  QuoteCrossGrade();
+  AddToQuote();
+  {
+    MessageBoxAnswer answer(QMessageBox::Cancel);
+    QTest::mouseClick(Find("cmdClose"), Qt::LeftButton);
+    EXPECT_EQ(answer.seen.size(), 1);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(Sheet().Sheet().Lines().size(), 1u);
+  }
+  {
+    MessageBoxAnswer answer(QMessageBox::Discard);
+    window_->close();
+    EXPECT_EQ(answer.seen.size(), 1);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_FALSE(Sheet().isVisible());
+  }
+}
+
+}  // namespace
+}  // namespace corvane
