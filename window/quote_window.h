@@ -70,6 +70,9 @@ class QuoteWindow {
 
   const WindowState& State() const { return state_; }
   const Separators& NumberFormat() const { return separators_; }
+  const PriceBook& Book() const { return book_; }
+  //! The text the discount field shows.
+  std::string DiscountText() const { return c_.Combo3.Text(); }
 
   //! The price the visible price boxes show and what it is for; nothing while they show none.
   const std::optional<PricedItem>& PriceShown() const {

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,8 +14,12 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
+#include "pricelist/pdf/price_list_pdf.h"
+#include "pricelist/price_list.h"
 #include "qt/qt_text.h"
+#include "window/qt/pdf_file_dialog.h"
 #include "window/qt/quote_sheet_window.h"
 
 namespace corvane {
@@ -36,7 +41,7 @@ QLineEdit* EditOf(QObject* widget) {
 
 // Ctrl+Shift+A: "A" for add; Ctrl+D is taken in the edit fields, where Qt's Linux key bindings
 // delete the next character with it, and Ctrl+A selects all. Ctrl+Shift+O opens the sheet; no
-// edit field uses it.
+// edit field uses it, nor Ctrl+Shift+L, "L" for the price list.
 QuoteActions::QuoteActions(QWidget& window, const QuoteWindow& behaviour, MessageSink& messages)
     : QObject(&window), window_(window), behaviour_(behaviour), messages_(messages) {
   menuActions_ = {
@@ -45,6 +50,8 @@ QuoteActions::QuoteActions(QWidget& window, const QuoteWindow& behaviour, Messag
                 &QuoteActions::AddToQuote),
       AddAction(QStringLiteral("Show quote &sheet"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
                 &QuoteActions::ShowSheet),
+      AddAction(QStringLiteral("Save price &list as PDF..."),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), &QuoteActions::SavePriceList),
   };
   // The menu from the keyboard, where the platform does not make a context-menu event of it.
   auto* menuKey = new QAction(this);
@@ -100,6 +107,21 @@ void QuoteActions::ShowSheet() {
   sheet.show();
   sheet.raise();
   sheet.activateWindow();
+}
+
+void QuoteActions::SavePriceList() {
+  const QString path = choosePriceListFile_
+                           ? choosePriceListFile_()
+                           : ChoosePdfFile(&window_, QStringLiteral("Save price list as PDF"),
+                                           QStringLiteral("Corvane Price List.pdf"));
+  if (path.isEmpty()) return;
+  const std::string discount = behaviour_.DiscountText();
+  const QString cause = WritePriceListPdf(
+      BuildPriceList(behaviour_.Book(), discount, behaviour_.NumberFormat()), discount, path);
+  if (!cause.isEmpty()) {
+    messages_.ShowError(ToStdString(QStringLiteral("The price list could not be saved as %1: %2.")
+                                        .arg(QDir::toNativeSeparators(path), cause)));
+  }
 }
 
 QuoteSheetWindow& QuoteActions::CreatedSheet() {

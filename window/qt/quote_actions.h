@@ -1,5 +1,6 @@
 // What the quote window offers beyond its price boxes: copying the price shown, adding it to the
-// quote sheet and showing the sheet, through the window's context menu and keyboard shortcuts.
+// quote sheet, showing the sheet and saving the price list as a PDF, through the window's context
+// menu and keyboard shortcuts.
 #pragma once
 
 #include <QKeySequence>
@@ -7,6 +8,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+
+#include <functional>
 
 #include "window/controls.h"
 #include "window/quote_window.h"
@@ -31,6 +34,13 @@ class QuoteActions final : public QObject {
   void CopyPrice();
   void AddToQuote();
   void ShowSheet();
+  //! The price list at the discount the discount field shows, as a PDF in the file the dealer
+  //! chooses; a failed write is reported.
+  void SavePriceList();
+  //! The file "Save price list as PDF..." writes: by default the one chosen in a file dialog.
+  void SetPriceListFileChooser(std::function<QString()> chooser) {
+    choosePriceListFile_ = std::move(chooser);
+  }
   //! The context menu; over an edit field its own entries come first.
   void ShowContextMenu(QWidget* over, const QPoint& globalPosition);
   //! The entries of the context menu, in their order, each with its shortcut.
@@ -55,6 +65,7 @@ class QuoteActions final : public QObject {
   MessageSink& messages_;
   QList<QAction*> menuActions_;
   QuoteSheetWindow* sheet_ = nullptr;
+  std::function<QString()> choosePriceListFile_;
 };
 
 }  // namespace corvane

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,6 +35,7 @@
 #include "qt/qt_text.h"
 #include "sheet/sheet_text.h"
 #include "window/event_boundary.h"
+#include "window/qt/pdf_file_dialog.h"
 
 namespace corvane {
 namespace {
@@ -236,20 +236,11 @@ void QuoteSheetWindow::Print() {
   sheet_.MarkHandedOn();
 }
 
-QString QuoteSheetWindow::ChooseFileInDialog() {
-  QFileDialog dialog(this, QStringLiteral("Save quote as PDF"), QStringLiteral("Quotation.pdf"),
-                     QStringLiteral("PDF files (*.pdf)"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // The suffix is added before the dialog checks for a file of that name, so a file is only
-  // ever replaced after the dialog has asked.
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
-}
-
 void QuoteSheetWindow::SaveAsPdf() {
   if (sheet_.Empty()) return;
-  const QString path = chooseFile_ ? chooseFile_() : ChooseFileInDialog();
+  const QString path = chooseFile_ ? chooseFile_()
+                                   : ChoosePdfFile(this, QStringLiteral("Save quote as PDF"),
+                                                   QStringLiteral("Quotation.pdf"));
   if (!path.isEmpty()) WritePdf(path);
 }
 

@@ -46,7 +46,6 @@ class QuoteSheetWindow final : public QWidget {
   void ShowTotals();
   void RemoveSelectedLine();
   void SetQuantity(int row, int quantity);
-  QString ChooseFileInDialog();
 
   QuoteSheet sheet_;
   Separators separators_;

@@ -54,6 +54,18 @@ class QuoteSheetTest : public WindowTest {
   }
   static void AddToQuote() { Press(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier); }
   QuoteSheetWindow& Sheet() { return *window_->Quote().Sheet(); }
+  //! The words of a PDF as they read, whatever the lines they were set on; the "ff" of "Eff" is
+  //! set as one glyph, which compatibility normalisation spells out again.
+  static QString PdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished(10000));
+    EXPECT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput())
+        .normalized(QString::NormalizationForm_KC)
+        .simplified();
+  }
   std::string Total(const char* name) {
     return Sheet().findChild<QLabel*>(QLatin1String(name))->text().toStdString();
   }
@@ -66,7 +78,8 @@ TEST_F(QuoteSheetTest, TheMenuListsEachActionWithItsShortcut) {
   }
   EXPECT_EQ(entries, QStringList({QStringLiteral("&Copy price\tCtrl+C"),
                                   QStringLiteral("&Add to quote\tCtrl+Shift+A"),
-                                  QStringLiteral("Show quote &sheet\tCtrl+Shift+O")}));
+                                  QStringLiteral("Show quote &sheet\tCtrl+Shift+O"),
+                                  QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L")}));
   EXPECT_EQ(window_->Quote().Sheet(), nullptr);  // nothing is built before it is used
 }
 
@@ -113,15 +126,7 @@ TEST_F(QuoteSheetTest, ThreeLinesAddUpAndSaveAsAPdf) {
   const QString path = folder.filePath(QStringLiteral("quote.pdf"));
   Sheet().SetFileChooser([path] { return path; });
   QTest::mouseClick(Sheet().findChild<QWidget*>(QStringLiteral("cmdSavePdf")), Qt::LeftButton);
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
-  ASSERT_TRUE(pdftotext.waitForFinished(10000));
-  ASSERT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
-  // Words as they read, whatever the lines they were set on; the "ff" of "Eff" is set as one
-  // glyph, which compatibility normalisation spells out again.
-  const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput())
-                           .normalized(QString::NormalizationForm_KC)
-                           .simplified();
+  const QString text = PdfText(path);
   QStringList expected = descriptions;
   expected << QStringLiteral("Quotation") << QStringLiteral("4,624.21")
            << QStringLiteral("5,271.60") << QStringLiteral("VAT 14% 647.39")
@@ -135,6 +140,26 @@ TEST_F(QuoteSheetTest, ThreeLinesAddUpAndSaveAsAPdf) {
   window_->close();
   EXPECT_TRUE(answer.seen.isEmpty());
   EXPECT_FALSE(window_->isVisible());
+}
+
+// The price list at the discount the field shows, through the same code as corvane-pricelist.
+TEST_F(QuoteSheetTest, SavesThePriceListAtTheDiscountShown) {
+  QuoteCrossGrade();
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QString path = folder.filePath(QStringLiteral("prices.pdf"));
+  window_->Quote().SetPriceListFileChooser([&path] { return path; });
+  Press(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+  const QString text = PdfText(path);
+  EXPECT_TRUE(text.contains(QStringLiteral("10%"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("Windows HB 3 1,440.00 1,641.60")))
+      << text.toStdString();
+
+  MessageBoxCloser closer;
+  path = folder.filePath(QStringLiteral("no such folder/prices.pdf"));
+  Press(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_EQ(closer.seen.size(), 1u);
+  EXPECT_TRUE(closer.seen[0].text.startsWith(QStringLiteral("The price list could not be saved")));
 }
 
 TEST_F(QuoteSheetTest, ClosingWithLinesNotHandedOnAsksOnce) {
