@@ -90,6 +90,11 @@ void QtComboBox::CheckPosition(int position) const {
   if (position < 0 || position >= combo_.count()) ThrowNoSuchItem(position, combo_.count());
 }
 
+std::string QtComboBox::ItemText(int position) const {
+  CheckPosition(position);
+  return ToStdString(combo_.itemText(position));
+}
+
 std::int32_t QtComboBox::ItemData(int position) const {
   CheckPosition(position);
   return combo_.itemData(position, kTagRole).toInt();
@@ -138,6 +143,10 @@ int QtListBox::ListIndex() const {
 
 void QtTextBox::SetText(std::string_view text) {
   edit_.setText(ToQString(text));
+}
+
+void QtTextBox::SetNote(std::string_view note) {
+  edit_.setPlaceholderText(ToQString(note));
 }
 
 void QtFrame::SetVisible(bool visible) {
