@@ -31,8 +31,9 @@ void SetIndexKeepingText(QComboBox& combo, int index) {
   SetIndexShowing(combo, index, combo.lineEdit()->text(), combo.lineEdit()->cursorPosition());
 }
 
-// What the user types is plain text: it drops the selection and picks no item, not even one
-// whose text it matches.
+// What the user types is plain text to the combo box: it drops the selection and picks no item,
+// not even one whose text it matches. What Enter on a typed text chooses is the behaviour's to
+// decide (FieldKeys raises it).
 void MakeTypingPlain(QComboBox& combo) {
   combo.setEditable(true);
   combo.setInsertPolicy(QComboBox::NoInsert);
