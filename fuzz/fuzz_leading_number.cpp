@@ -89,8 +89,8 @@ void CheckMoneyPicture(Money amount) {
   Check(corvane::fuzz::InDisplayPicture(shown), "FormatPrice(Money) left the display picture");
   // The shown cents are the magnitude rounded half away from zero on the exact decimal value.
   const std::int64_t raw = amount.tenThousandths();
-  const corvane::detail::UInt128 magnitude =
-      raw < 0 ? -static_cast<corvane::detail::Int128>(raw) : raw;
+  const corvane::detail::Int128 wide = raw;
+  const auto magnitude = static_cast<corvane::detail::UInt128>(wide < 0 ? -wide : wide);
   const corvane::detail::UInt128 cents = (magnitude + 50) / 100;
   corvane::detail::UInt128 shownCents = 0;
   for (char c : shown) {
