@@ -1,6 +1,7 @@
 // Any text read as a discount or a price cell: LeadingNumber never fails and agrees with strtod on
 // the number it finds; the amount it gives is shown in the display picture, with and without VAT;
 // the discount rules either give a value or stop with one of the calculator's own errors.
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -143,7 +144,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(value == reference, "LeadingNumber disagrees with strtod");
   }
 
-  Check(corvane::DiscountOutOfRange(text) == (value < 0.0 || value > 100.0),
+  // A discount reads "," as a decimal point; nothing else sets it apart from a price cell.
+  std::string pointed(text);
+  std::replace(pointed.begin(), pointed.end(), ',', '.');
+  const double discount = corvane::LeadingNumber(pointed);
+  Check(corvane::DiscountPercent(text) == discount,
+        "DiscountPercent disagrees with the number the text starts with");
+  Check(corvane::DiscountOutOfRange(text) == (discount < 0.0 || discount > 100.0),
         "DiscountOutOfRange disagrees with the number the text starts with");
 
   try {
@@ -157,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Listed prices: the smallest and largest package, a support price with three decimals.
   for (const Money price : {Money::fromDecimal("788.60"), Money::fromDecimal("220000.00"),
                             Money::fromDecimal("184.21"), Money()}) {
-    CheckDiscount(price, text, value);
+    CheckDiscount(price, text, discount);
   }
   return 0;
 }

@@ -19,6 +19,7 @@ namespace {
 
 using corvane::HeadlessWindow;
 using corvane::WindowButton;
+using corvane::WindowField;
 
 [[noreturn]] void Fail(const char* what, std::string_view detail = {}) {
   std::fprintf(stderr, "check failed: %s [%.*s]\n", what, static_cast<int>(detail.size()),
@@ -124,7 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckWindow(window, fromChosen, typed);
 
   while (!bytes.AtEnd()) {
-    switch (bytes.Next() % 11) {
+    bool edited = false;  // the action typed into a field, which empties the cross-grade boxes
+    switch (bytes.Next() % 14) {
       case 0: {
         const int position = bytes.Position();
         const bool takes = window.fmeFrom.Visible() && position >= 0 &&
@@ -141,15 +143,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       case 3:
         window.TypeFrom(bytes.Text());
-        typed = true;
+        typed = edited = true;
         break;
       case 4:
         window.TypeTo(bytes.Text());
-        typed = true;
+        typed = edited = true;
         break;
       case 5:
         window.TypeDiscount(bytes.Text());
-        typed = true;
+        typed = edited = true;
         break;
       case 6: {
         const std::string& phrase = bytes.Phrase();
@@ -164,7 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             window.TypeDiscount(phrase);
             break;
         }
-        typed = true;
+        typed = edited = true;
         break;
       }
       case 7:
@@ -187,7 +189,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         window.ChooseItem(static_cast<int>(choice) - 2);
         break;
       }
+      // Steps, Enter and leaving a field can choose a From package too: FromIndex then names it.
+      case 11:
+        window.Step(static_cast<WindowField>(bytes.Next() % 3), bytes.Position());
+        fromChosen = fromChosen || window.State().FromIndex != 0;
+        break;
+      case 12:
+        window.PressEnter(static_cast<WindowField>(bytes.Next() % 3));
+        fromChosen = fromChosen || window.State().FromIndex != 0;
+        break;
+      case 13:
+        window.Leave(static_cast<WindowField>(bytes.Next() % 3));
+        break;
     }
+    const bool shown = !window.txtExclPrice.Text().empty() || !window.txtInclPrice.Text().empty();
+    if (edited && shown && window.fmeTo.Visible() && !window.form.Unloaded())
+      Fail("a price stayed beside an edited field");
     CheckWindow(window, fromChosen, typed);
   }
   return 0;

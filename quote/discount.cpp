@@ -1,13 +1,22 @@
 #include "quote/discount.h"
 
+#include <algorithm>
+#include <string>
+
 #include "money/leading_number.h"
 #include "money/rounding.h"
 #include "quote/percentage.h"
 
 namespace corvane {
 
+double DiscountPercent(std::string_view discountText) {
+  std::string text(discountText);
+  std::replace(text.begin(), text.end(), ',', '.');
+  return LeadingNumber(text);
+}
+
 Money ApplyDiscount(Money price, std::string_view discountText) {
-  const double discount = LeadingNumber(discountText);
+  const double discount = DiscountPercent(discountText);
   double x = 100.0 - discount;
   x = price.toDouble() * x;
   x = x / 100.0;
@@ -15,14 +24,14 @@ Money ApplyDiscount(Money price, std::string_view discountText) {
 }
 
 Money DiscountCrossGrade(Money quote, std::string_view discountText) {
-  const double discount = LeadingNumber(discountText);
+  const double discount = DiscountPercent(discountText);
   if (discount == 0) return quote;
   const Money remaining = Money::fromInt16(100) - Money::fromDouble(discount);
   return PercentageOf(quote, remaining, "The discounted price");
 }
 
 bool DiscountOutOfRange(std::string_view discountText) {
-  const double discount = LeadingNumber(discountText);
+  const double discount = DiscountPercent(discountText);
   return !(discount >= 0.0 && discount <= 100.0);
 }
 

@@ -8,6 +8,11 @@
 
 namespace corvane {
 
+//! The percentage a discount text names: its leading number, with "," and "." both marking the
+//! decimals whatever the desktop's language ("12,5%" and "12.5%" are 12.5), since a dealer writes
+//! a discount as the desktop does and a discount has no thousands ("1.000%" is 1). Never fails.
+double DiscountPercent(std::string_view discountText);
+
 //! New-package prices: the price less the discount the text names ("15%" takes 15 %), computed
 //! in double precision and rounded to two decimals with banker's rounding. Applies any number.
 Money ApplyDiscount(Money price, std::string_view discountText);

@@ -23,6 +23,8 @@ class ComboBox {
   //! Appends an item with the tag 0.
   virtual void AddItem(std::string_view text) = 0;
   virtual int ListCount() const = 0;
+  //! The text of the item at a position; ControlError outside 0..ListCount()-1.
+  virtual std::string ItemText(int position) const = 0;
   //! The tag of the item at a position; ControlError outside 0..ListCount()-1.
   virtual std::int32_t ItemData(int position) const = 0;
   virtual void SetItemData(int position, std::int32_t tag) = 0;
@@ -50,6 +52,8 @@ class TextBox {
  public:
   virtual ~TextBox() = default;
   virtual void SetText(std::string_view text) = 0;
+  //! A word the box shows, set apart from a price, while it holds no text; empty for none.
+  virtual void SetNote(std::string_view note) = 0;
 };
 
 //! A frame, or any other control the window shows and hides as a whole.

@@ -1,11 +1,15 @@
 #include "window/quote_window.h"
 
 #include <limits>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "money/errors.h"
 #include "quote/package_name.h"
 #include "sheet/describe.h"
+#include "window/find_entry.h"
 #include "window/window_texts.h"
 
 namespace corvane {
@@ -32,6 +36,14 @@ void ForEachListedEntry(const Table& table, int start, AppendEntry append) {
 void ShowPrice(const ShownPrice& price, TextBox& excluding, TextBox& including) {
   excluding.SetText(price.excludingText);
   including.SetText(price.includingText);
+}
+
+std::vector<std::string> EntryTexts(const ComboBox& combo) {
+  std::vector<std::string> texts;
+  for (int position = 0; position < combo.ListCount(); ++position) {
+    texts.push_back(combo.ItemText(position));
+  }
+  return texts;
 }
 
 void FillItemList(ListBox& list, const Table<std::string, 100>& texts) {
@@ -84,6 +96,7 @@ void QuoteWindow::cmdClose_Click() {
 }
 
 void QuoteWindow::Combo1_Click() {
+  held_.clear();
   const int chosen = c_.Combo1.ListIndex();
   if (chosen < 0) return;
   SetAgeLayout(c_.Combo1.Text());
@@ -98,6 +111,7 @@ void QuoteWindow::Combo1_Click() {
 }
 
 void QuoteWindow::Combo2_Click() {
+  held_.clear();
   const int chosen = c_.Combo2.ListIndex();
   if (chosen < 0) return;
   // A typed From text is no package: nothing is priced until one is chosen from the list.
@@ -108,11 +122,59 @@ void QuoteWindow::Combo2_Click() {
 }
 
 void QuoteWindow::Combo3_Click() {
+  held_.clear();
+  discountEdited_ = false;
   const int from = c_.Combo1.ListIndex();
   const int to = c_.Combo2.ListIndex();
   if (to > 0 && from >= 0) return QuoteChosenPair();
   if (from >= 0) return ShowDiscountedNewPrice();
   ClearCrossGradeBoxes();
+}
+
+void QuoteWindow::Combo1_Change() {
+  held_.clear();
+  ClearCrossGradeBoxes();
+}
+
+void QuoteWindow::Combo2_Change() {
+  held_.clear();
+  ClearCrossGradeBoxes();
+}
+
+void QuoteWindow::Combo3_Change() {
+  held_.clear();
+  discountEdited_ = true;
+  ClearCrossGradeBoxes();
+}
+
+void QuoteWindow::Combo1_Step() {
+  Quietly(&QuoteWindow::Combo1_Click);
+}
+void QuoteWindow::Combo2_Step() {
+  Quietly(&QuoteWindow::Combo2_Click);
+}
+void QuoteWindow::Combo3_Step() {
+  Quietly(&QuoteWindow::Combo3_Click);
+}
+
+void QuoteWindow::Combo1_Enter() {
+  EnterIn(c_.Combo1, &QuoteWindow::Combo1_Click);
+}
+void QuoteWindow::Combo2_Enter() {
+  EnterIn(c_.Combo2, &QuoteWindow::Combo2_Click);
+}
+void QuoteWindow::Combo3_Enter() {
+  CommitDiscount();
+}
+
+void QuoteWindow::Combo1_LostFocus() {
+  CommitStep();
+}
+void QuoteWindow::Combo2_LostFocus() {
+  CommitStep();
+}
+void QuoteWindow::Combo3_LostFocus() {
+  CommitDiscount();
 }
 
 void QuoteWindow::List1_Click() {
@@ -186,6 +248,7 @@ void QuoteWindow::Show(const QuoteRequest& request) {
   const Quote quote = Price(book_, request);
   switch (quote.outcome) {
     case Quote::Outcome::Priced:
+      NoteCrossGradeBoxes("");
       ShowPrice(quote.price, c_.txtExclPrice, c_.txtInclPrice);
       crossGradeShown_ = PricedItem{Describe(book_, request), quote.price};
       return;
@@ -193,11 +256,14 @@ void QuoteWindow::Show(const QuoteRequest& request) {
       for (const RefusalStep& step : quote.steps) {
         if (step.action == RefusalStep::Action::ClearBoxes) {
           ClearCrossGradeBoxes();
+        } else if (quiet_) {
+          held_.push_back(step.message);
         } else {
           c_.messages.ShowWarning(step.message);
         }
       }
-      return;
+      // The empty boxes say why they are empty, also once a warning has gone or while it waits.
+      return NoteCrossGradeBoxes(kNoPriceNote);
     case Quote::Outcome::Unchanged:
       return;
   }
@@ -207,6 +273,42 @@ void QuoteWindow::ClearCrossGradeBoxes() {
   c_.txtExclPrice.SetText("");
   c_.txtInclPrice.SetText("");
   crossGradeShown_.reset();
+  NoteCrossGradeBoxes("");
+}
+
+void QuoteWindow::NoteCrossGradeBoxes(std::string_view note) {
+  c_.txtExclPrice.SetNote(note);
+  c_.txtInclPrice.SetNote(note);
+}
+
+void QuoteWindow::Quietly(void (QuoteWindow::*handler)()) {
+  // The flag goes back even when the handler is stopped by an error.
+  struct Loud {
+    bool& quiet;
+    ~Loud() { quiet = false; }
+  } loud{quiet_};
+  quiet_ = true;
+  (this->*handler)();
+}
+
+void QuoteWindow::CommitStep() {
+  const std::vector<std::string> warnings = std::exchange(held_, {});
+  for (const std::string& warning : warnings) c_.messages.ShowWarning(warning);
+}
+
+// Enter on the chosen entry's own text commits to it and chooses nothing anew: choosing a From
+// package again would refill the To list and drop the To package chosen since.
+void QuoteWindow::EnterIn(ComboBox& combo, void (QuoteWindow::*choose)()) {
+  if (combo.ListIndex() >= 0) return CommitStep();
+  const std::optional<int> chosen = TypedChoice(EntryTexts(combo), combo.Text());
+  if (!chosen) return;
+  combo.SetListIndex(*chosen);
+  (this->*choose)();
+}
+
+void QuoteWindow::CommitDiscount() {
+  if (discountEdited_) return Combo3_Click();
+  CommitStep();
 }
 
 void QuoteWindow::SelectDiscount(int position) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "money/format_price.h"
 #include "pricebook/price_book.h"
@@ -60,6 +62,28 @@ class QuoteWindow {
   void Combo1_Click();
   void Combo2_Click();
   void Combo3_Click();
+  //! The dealer edited the field's text. It no longer is the chosen entry's text, so the price
+  //! boxes are emptied at once: a price beside a text it was not computed for is a wrong quote.
+  void Combo1_Change();
+  void Combo2_Change();
+  void Combo3_Change();
+  //! An arrow key moved the selection of the closed list: the entry is chosen as by a click,
+  //! except that a refusal only empties the boxes; its warning waits until the dealer commits to
+  //! the entry, so that stepping through a list raises no message boxes.
+  void Combo1_Step();
+  void Combo2_Step();
+  void Combo3_Step();
+  //! Enter in the field. A typed From or To text chooses the entry it names (TypedChoice), as a
+  //! click on it would; a typed discount is applied as a chosen one. On an entry reached by
+  //! stepping, Enter commits to it and shows the warning held back.
+  void Combo1_Enter();
+  void Combo2_Enter();
+  void Combo3_Enter();
+  //! The field lost the focus: leaving commits to an entry reached by stepping, and applies a
+  //! discount typed since the last one was applied.
+  void Combo1_LostFocus();
+  void Combo2_LostFocus();
+  void Combo3_LostFocus();
   void List1_Click();
   void optAge_Click(std::int16_t index);
 
@@ -88,6 +112,14 @@ class QuoteWindow {
   //! refusal's steps in their order, or nothing at all.
   void Show(const QuoteRequest& request);
   void ClearCrossGradeBoxes();
+  void NoteCrossGradeBoxes(std::string_view note);
+  //! Runs a selection handler as a step: refusals it meets hold their warnings back.
+  void Quietly(void (QuoteWindow::*handler)());
+  //! Shows the warnings held back since the last step.
+  void CommitStep();
+  //! Chooses the entry a typed text names, or commits to the entry the field shows.
+  void EnterIn(ComboBox& combo, void (QuoteWindow::*choose)());
+  void CommitDiscount();
   //! 2 if age button 2 is selected, else 1 if age button 1 is, else 0 (the oldest package).
   int AgeBand() const;
   //! Setting the discount list's position from code raises its selection event at once.
@@ -105,6 +137,9 @@ class QuoteWindow {
   // wherever the boxes are cleared or reset, so that a copy is always of what the dealer sees.
   std::optional<PricedItem> crossGradeShown_;
   std::optional<PricedItem> itemShown_;
+  bool quiet_ = false;             //!< a step is being shown
+  std::vector<std::string> held_;  //!< warnings a step held back, shown when it is committed to
+  bool discountEdited_ = false;    //!< the discount text was edited since it was last applied
 };
 
 }  // namespace corvane

@@ -23,6 +23,9 @@ inline constexpr std::string_view kStartDiscountText = "0%";
 inline constexpr std::array<std::string_view, 3> kStartAgeCaptions = {
     "Over 2 Years", "Between 1 and 2 years", "Less than 1 year"};
 
+//! What the empty cross-grade price boxes say while they show that a pair has no price.
+inline constexpr std::string_view kNoPriceNote = "no price";
+
 //! The price-box text of the item frame when a list mode starts.
 inline constexpr std::string_view kItemPriceResetText = "0.00";
 

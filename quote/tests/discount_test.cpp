@@ -10,6 +10,18 @@
 namespace corvane::testing {
 namespace {
 
+// A comma and a point both mark the decimals, so the same text means the same discount in
+// every desktop language; neither ever groups thousands.
+TEST(DiscountPercent, ReadsACommaOrAPointAsTheDecimalMark) {
+  // clang-format off
+  const std::tuple<std::string, double> cases[] = {
+      {"12,5%", 12.5}, {"12.5%", 12.5}, {"12,5", 12.5}, {",5%", 0.5}, {"0,25%", 0.25},
+      {"1.000%", 1.0}, {"1,000%", 1.0}, {"1,5,7%", 1.5}, {"1.5,7%", 1.5}, {"1 2,5 %", 12.5},
+      {"-2,5%", -2.5}, {"1,5e1%", 15.0}, {"15%", 15.0}, {"%", 0.0}, {",%", 0.0}, {"", 0.0}};
+  // clang-format on
+  for (const auto& [text, percent] : cases) EXPECT_EQ(DiscountPercent(text), percent) << text;
+}
+
 TEST(ApplyDiscount, TakesThePercentageTheTextNamesWithoutBound) {
   // clang-format off
   const std::tuple<Money, std::string, Money> cases[] = {
@@ -17,7 +29,8 @@ TEST(ApplyDiscount, TakesThePercentageTheTextNamesWithoutBound) {
       {Units(220'000), "80%", Units(44'000)}, {Dec("184.21"), "12.5%", Dec("161.18")},
       {Units(4200), "%", Units(4200)}, {Units(4200), "", Units(4200)},
       {Units(-100), "10%", Units(-90)}, {Units(100), "-10%", Units(110)},
-      {Units(100), "150%", Units(-50)}, {Units(100), "100%", Money()}};
+      {Units(100), "150%", Units(-50)}, {Units(100), "100%", Money()},
+      {Dec("184.21"), "12,5%", Dec("161.18")}};
   // clang-format on
   for (const auto& [price, discount, discounted] : cases) {
     EXPECT_EQ(ApplyDiscount(price, discount), discounted) << discount;
@@ -49,7 +62,8 @@ TEST(DiscountCrossGrade, MultipliesInMoneyAndKeepsAZeroDiscountExact) {
   const std::tuple<Money, std::string, Money> cases[] = {
       {Units(1600), "10%", Units(1440)}, {Units(1600), "12.5%", Units(1400)},
       {Dec("2499.985"), "0%", Dec("2499.985")}, {Dec("2499.985"), "abc", Dec("2499.985")},
-      {Units(4200), "100%", Money()}, {Dec("0.25"), "50%", Dec("0.12")}};
+      {Units(4200), "100%", Money()}, {Dec("0.25"), "50%", Dec("0.12")},
+      {Units(1600), "12,5%", Units(1400)}};
   // clang-format on
   for (const auto& [quote, discount, discounted] : cases) {
     EXPECT_EQ(DiscountCrossGrade(quote, discount), discounted) << discount;
@@ -58,10 +72,11 @@ TEST(DiscountCrossGrade, MultipliesInMoneyAndKeepsAZeroDiscountExact) {
 }
 
 TEST(DiscountOutOfRange, AcceptsZeroToOneHundredPercent) {
-  for (const char* text : {"150%", "100.01%", "-0.01%", "-5%", "1e999%", "-1e999%"}) {
+  for (const char* text :
+       {"150%", "100.01%", "100,01%", "-0.01%", "-0,01%", "-5%", "1e999%", "-1e999%"}) {
     EXPECT_TRUE(DiscountOutOfRange(text)) << text;
   }
-  for (const char* text : {"100%", "12.5%", "0%", "-0%", "80%", "%", ""}) {
+  for (const char* text : {"100%", "12.5%", "12,5%", "100,00%", "0%", "-0%", "80%", "%", ""}) {
     EXPECT_FALSE(DiscountOutOfRange(text)) << text;
   }
 }

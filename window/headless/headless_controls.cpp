@@ -48,10 +48,6 @@ void HeadlessComboBox::Type(std::string text) {
   listIndex_ = -1;
 }
 
-const std::string& HeadlessComboBox::ItemText(int position) const {
-  return At(position).text;
-}
-
 void HeadlessListBox::Clear() {
   items_.clear();
   listIndex_ = -1;

@@ -17,6 +17,7 @@ class HeadlessComboBox : public ComboBox {
   void Clear() override;
   void AddItem(std::string_view text) override;
   int ListCount() const override { return static_cast<int>(items_.size()); }
+  std::string ItemText(int position) const override { return At(position).text; }
   std::int32_t ItemData(int position) const override;
   void SetItemData(int position, std::int32_t tag) override;
   int ListIndex() const override { return listIndex_; }
@@ -25,7 +26,6 @@ class HeadlessComboBox : public ComboBox {
 
   //! Typing replaces the edit field's text and leaves no item selected.
   void Type(std::string text);
-  const std::string& ItemText(int position) const;
 
  private:
   struct Item {
@@ -56,10 +56,13 @@ class HeadlessListBox : public ListBox {
 class HeadlessTextBox : public TextBox {
  public:
   void SetText(std::string_view text) override { text_ = text; }
+  void SetNote(std::string_view note) override { note_ = note; }
   const std::string& Text() const { return text_; }
+  const std::string& Note() const { return note_; }
 
  private:
   std::string text_;
+  std::string note_;
 };
 
 class HeadlessFrame : public Frame {

@@ -40,11 +40,42 @@ void HeadlessWindow::Deliver(Handler handler) {
   if (!form.Unloaded()) DeliverEvent(messages, handler);
 }
 
+void HeadlessWindow::Raise(void (QuoteWindow::*handler)()) {
+  Deliver([this, handler] { (behaviour_.*handler)(); });
+}
+
+HeadlessWindow::FieldEvents HeadlessWindow::Events(WindowField field) {
+  switch (field) {
+    case WindowField::From:
+      return {Combo1,
+              fmeFrom,
+              &QuoteWindow::Combo1_Change,
+              &QuoteWindow::Combo1_Step,
+              &QuoteWindow::Combo1_Enter,
+              &QuoteWindow::Combo1_LostFocus};
+    case WindowField::To:
+      return {Combo2,
+              fmeTo,
+              &QuoteWindow::Combo2_Change,
+              &QuoteWindow::Combo2_Step,
+              &QuoteWindow::Combo2_Enter,
+              &QuoteWindow::Combo2_LostFocus};
+    case WindowField::Discount:
+      break;
+  }
+  return {Combo3,
+          fmeTo,
+          &QuoteWindow::Combo3_Change,
+          &QuoteWindow::Combo3_Step,
+          &QuoteWindow::Combo3_Enter,
+          &QuoteWindow::Combo3_LostFocus};
+}
+
 void HeadlessWindow::Choose(HeadlessComboBox& combo, const HeadlessFrame& frame, int position,
                             void (QuoteWindow::*handler)()) {
   if (!TakesActions(form, frame) || position < 0 || position >= combo.ListCount()) return;
   combo.SetListIndex(position);
-  Deliver([this, handler] { (behaviour_.*handler)(); });
+  Raise(handler);
 }
 
 void HeadlessWindow::ChooseFrom(int position) {
@@ -57,14 +88,35 @@ void HeadlessWindow::ChooseDiscount(int position) {
   Choose(Combo3, fmeTo, position, &QuoteWindow::Combo3_Click);
 }
 
+void HeadlessWindow::Type(WindowField field, std::string text) {
+  const FieldEvents events = Events(field);
+  if (!TakesActions(form, events.frame)) return;
+  events.combo.Type(std::move(text));
+  Raise(events.change);
+}
 void HeadlessWindow::TypeFrom(std::string text) {
-  if (TakesActions(form, fmeFrom)) Combo1.Type(std::move(text));
+  Type(WindowField::From, std::move(text));
 }
 void HeadlessWindow::TypeTo(std::string text) {
-  if (TakesActions(form, fmeTo)) Combo2.Type(std::move(text));
+  Type(WindowField::To, std::move(text));
 }
 void HeadlessWindow::TypeDiscount(std::string text) {
-  if (TakesActions(form, fmeTo)) Combo3.Type(std::move(text));
+  Type(WindowField::Discount, std::move(text));
+}
+
+void HeadlessWindow::Step(WindowField field, int position) {
+  const FieldEvents events = Events(field);
+  Choose(events.combo, events.frame, position, events.step);
+}
+
+void HeadlessWindow::PressEnter(WindowField field) {
+  const FieldEvents events = Events(field);
+  if (TakesActions(form, events.frame)) Raise(events.enter);
+}
+
+void HeadlessWindow::Leave(WindowField field) {
+  const FieldEvents events = Events(field);
+  if (TakesActions(form, events.frame)) Raise(events.lostFocus);
 }
 
 void HeadlessWindow::Press(WindowButton button) {

@@ -12,6 +12,8 @@
 namespace corvane {
 
 enum class WindowButton { Other, Support, Upgrade, Close };
+//! The three editable lists: From (Combo1), To (Combo2) and the discount (Combo3).
+enum class WindowField { From, To, Discount };
 
 //! Created and loaded like the real window. Each action is one user event, delivered as the real
 //! window delivers it: a control that is hidden takes no action, a position the list does not
@@ -25,9 +27,15 @@ class HeadlessWindow {
   void ChooseFrom(int position);
   void ChooseTo(int position);
   void ChooseDiscount(int position);
+  //! Typing replaces the field's text and raises its change event, as each key typed does.
   void TypeFrom(std::string text);
   void TypeTo(std::string text);
   void TypeDiscount(std::string text);
+  //! An arrow key in the closed list, having moved its selection to the position.
+  void Step(WindowField field, int position);
+  void PressEnter(WindowField field);
+  //! The focus leaves the field for another control.
+  void Leave(WindowField field);
   void Press(WindowButton button);
   void ChooseItem(int position);
 
@@ -55,10 +63,23 @@ class HeadlessWindow {
   HeadlessForm form;
 
  private:
+  //! A field with the handlers of its events.
+  struct FieldEvents {
+    HeadlessComboBox& combo;
+    const HeadlessFrame& frame;
+    void (QuoteWindow::*change)();
+    void (QuoteWindow::*step)();
+    void (QuoteWindow::*enter)();
+    void (QuoteWindow::*lostFocus)();
+  };
+  FieldEvents Events(WindowField field);
+
   template <typename Handler>
   void Deliver(Handler handler);
+  void Raise(void (QuoteWindow::*handler)());
   void Choose(HeadlessComboBox& combo, const HeadlessFrame& frame, int position,
               void (QuoteWindow::*handler)());
+  void Type(WindowField field, std::string text);
 
   QuoteWindow behaviour_;
 };

@@ -26,6 +26,8 @@
 #include "window/qt/accessible_widgets.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/corvane.xpm"
+#include "window/qt/field_keys.h"
+#include "window/qt/keyboard_habits.h"
 #include "window/qt/quote_actions.h"
 #include "window/window_texts.h"
 
@@ -375,9 +377,7 @@ void FrmTindrel::ConnectEvents() {
   const auto raise = [this](void (QuoteWindow::*handler)()) {
     return [this, handler] { Deliver([this, handler] { (behaviour_.*handler)(); }); };
   };
-  connect(w_.Combo1, &QComboBox::activated, this, raise(&QuoteWindow::Combo1_Click));
-  connect(w_.Combo2, &QComboBox::activated, this, raise(&QuoteWindow::Combo2_Click));
-  connect(w_.Combo3, &QComboBox::activated, this, raise(&QuoteWindow::Combo3_Click));
+  ConnectFieldEvents(raise);
   connect(w_.cmdOther, &QPushButton::clicked, this, raise(&QuoteWindow::cmdOther_Click));
   connect(w_.cmdSupport, &QPushButton::clicked, this, raise(&QuoteWindow::cmdSupport_Click));
   connect(w_.cmdUpgrade, &QPushButton::clicked, this, raise(&QuoteWindow::cmdUpgrade_Click));
@@ -391,6 +391,27 @@ void FrmTindrel::ConnectEvents() {
     connect(w_.optAge[i], &QRadioButton::clicked, this,
             [this, index] { Deliver([this, index] { behaviour_.optAge_Click(index); }); });
   }
+}
+
+// The lists' events and the keys a keyboard user expects: the From and To lists find entries by
+// part of their text; Enter presses the focused button; Ctrl+Q and Ctrl+W close as cmdClose does.
+template <typename Raise>
+void FrmTindrel::ConnectFieldEvents(Raise raise) {
+  using W = QuoteWindow;
+  new FieldKeys(*w_.Combo1,
+                {raise(&W::Combo1_Click), raise(&W::Combo1_Step), raise(&W::Combo1_Change),
+                 raise(&W::Combo1_Enter), raise(&W::Combo1_LostFocus)},
+                true);
+  new FieldKeys(*w_.Combo2,
+                {raise(&W::Combo2_Click), raise(&W::Combo2_Step), raise(&W::Combo2_Change),
+                 raise(&W::Combo2_Enter), raise(&W::Combo2_LostFocus)},
+                true);
+  new FieldKeys(*w_.Combo3,
+                {raise(&W::Combo3_Click), raise(&W::Combo3_Step), raise(&W::Combo3_Change),
+                 raise(&W::Combo3_Enter), raise(&W::Combo3_LostFocus)},
+                false);
+  PressButtonsWithEnter(*this);
+  AddCloseKeys(*this, raise(&W::cmdClose_Click));
 }
 
 }  // namespace corvane

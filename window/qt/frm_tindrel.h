@@ -79,6 +79,8 @@ class FrmTindrel : public QWidget {
   static Widgets CreateWidgets(QWidget& window);
   void SetTabOrder();
   void ConnectEvents();
+  template <typename Raise>
+  void ConnectFieldEvents(Raise raise);
   template <typename Handler>
   void Deliver(Handler handler);
 

@@ -31,8 +31,9 @@ void SetIndexKeepingText(QComboBox& combo, int index) {
   SetIndexShowing(combo, index, combo.lineEdit()->text(), combo.lineEdit()->cursorPosition());
 }
 
-// What the user types is plain text: it drops the selection and picks no item, not even one
-// whose text it matches.
+// What the user types is plain text to the combo box: it drops the selection and picks no item,
+// not even one whose text it matches. What Enter on a typed text chooses is the behaviour's to
+// decide (FieldKeys raises it).
 void MakeTypingPlain(QComboBox& combo) {
   combo.setEditable(true);
   combo.setInsertPolicy(QComboBox::NoInsert);
@@ -90,6 +91,11 @@ void QtComboBox::CheckPosition(int position) const {
   if (position < 0 || position >= combo_.count()) ThrowNoSuchItem(position, combo_.count());
 }
 
+std::string QtComboBox::ItemText(int position) const {
+  CheckPosition(position);
+  return ToStdString(combo_.itemText(position));
+}
+
 std::int32_t QtComboBox::ItemData(int position) const {
   CheckPosition(position);
   return combo_.itemData(position, kTagRole).toInt();
@@ -138,6 +144,10 @@ int QtListBox::ListIndex() const {
 
 void QtTextBox::SetText(std::string_view text) {
   edit_.setText(ToQString(text));
+}
+
+void QtTextBox::SetNote(std::string_view note) {
+  edit_.setPlaceholderText(ToQString(note));
 }
 
 void QtFrame::SetVisible(bool visible) {

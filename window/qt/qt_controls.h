@@ -24,6 +24,7 @@ class QtComboBox final : public ComboBox {
   void Clear() override;
   void AddItem(std::string_view text) override;
   int ListCount() const override;
+  std::string ItemText(int position) const override;
   std::int32_t ItemData(int position) const override;
   void SetItemData(int position, std::int32_t tag) override;
   int ListIndex() const override;
@@ -53,6 +54,8 @@ class QtTextBox final : public TextBox {
  public:
   explicit QtTextBox(QLineEdit& edit) : edit_(edit) {}
   void SetText(std::string_view text) override;
+  //! The note is the box's placeholder text, drawn greyed while the box is empty.
+  void SetNote(std::string_view note) override;
 
  private:
   QLineEdit& edit_;

@@ -53,9 +53,9 @@ TEST_F(WindowTest, RefusedQuoteShowsOneWarningAndClearsThePrices) {
   EXPECT_EQ(Shown("txtInclPrice"), "");
 }
 
-TEST_F(WindowTest, TypingClearsTheSelectionAndChoosesNothing) {
+TEST_F(WindowTest, TypingClearsTheSelectionAndEnterOnAnEntrysTextChoosesIt) {
   auto* from = Find<QComboBox>("Combo1");
-  Press(Qt::Key_Down);  // a choice: Windows PIPWICK
+  Press(Qt::Key_Down);  // Windows PIPWICK
   ASSERT_EQ(from->currentIndex(), 0);
   ASSERT_EQ(Shown("txtExclPrice"), "788.60");
   Press(Qt::Key_Home);
@@ -63,14 +63,18 @@ TEST_F(WindowTest, TypingClearsTheSelectionAndChoosesNothing) {
   EXPECT_EQ(from->currentIndex(), -1);
   EXPECT_EQ(from->currentText(), QStringLiteral("AWindows PIPWICK"));
   EXPECT_EQ(from->lineEdit()->cursorPosition(), 1);
-  // Back to an entry's exact text, then Enter and Tab: still no choice and no new entry.
+  EXPECT_EQ(Shown("txtExclPrice"), "");
+  // Back to an entry's exact text, then Tab: no choice. Enter then chooses it; no entry is added.
   Press(Qt::Key_Backspace);
-  Press(Qt::Key_Return);
   Press(Qt::Key_Tab);
-  EXPECT_EQ(from->currentText(), QStringLiteral("Windows PIPWICK"));
   EXPECT_EQ(from->currentIndex(), -1);
+  from->setFocus();
+  Press(Qt::Key_Return);
+  EXPECT_EQ(from->currentText(), QStringLiteral("Windows PIPWICK"));
+  EXPECT_EQ(from->currentIndex(), 0);
   EXPECT_EQ(from->count(), 31);
-  EXPECT_EQ(Find<QComboBox>("Combo2")->count(), 31);  // still the list PIPWICK left
+  EXPECT_EQ(Find<QComboBox>("Combo2")->count(), 31);
+  EXPECT_EQ(Shown("txtExclPrice"), "788.60");
 }
 
 TEST_F(WindowTest, ListModeCoversTheQuoteAndPricesClickedItems) {

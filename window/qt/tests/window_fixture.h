@@ -77,9 +77,26 @@ class WindowTest : public ::testing::Test {
     return Find<QLineEdit>(priceBox)->text().toStdString();
   }
 
-  //! A key pressed and released where the user's keys go: an open list, else the focus.
+  //! Where the user's keys go: an open list or popup, else the focus. Qt's test library would
+  //! follow the focus window, which the offscreen platform leaves on a popup once it has closed.
+  static QWidget* KeyTarget() {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      return popup->focusWidget() != nullptr ? popup->focusWidget() : popup;
+    }
+    return QApplication::focusWidget();
+  }
+  static QWidget* TargetOrFailure() {
+    QWidget* target = KeyTarget();
+    if (target == nullptr) ADD_FAILURE() << "no control takes the keys: the window is not active";
+    return target;
+  }
+  //! A key pressed and released where the user's keys go.
   static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+    if (QWidget* target = TargetOrFailure()) QTest::keyClick(target, key, modifiers);
+  }
+  //! The key of a character, typed where the user's keys go.
+  static void Press(char character) {
+    if (QWidget* target = TargetOrFailure()) QTest::keyClick(target, character);
   }
 
   //! The named control that holds the keyboard focus (a combo box for its edit field).

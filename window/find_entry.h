@@ -1,0 +1,26 @@
+// Finding a list entry by typing part of its text: which entries a typed text offers, and which
+// one Enter on it chooses.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+//! A text as finding compares it: letters in lower case and every run of blanks (spaces and
+//! tabs) as one space, so that "hb  3" and "HB 3" read alike.
+std::string FoldForFinding(std::string_view text);
+
+//! Whether the entry is offered for the typed text: its folded text contains the typed one's.
+bool Offers(std::string_view entry, std::string_view typed);
+
+//! The positions of the entries offered for the typed text, in list order.
+std::vector<int> OfferedEntries(const std::vector<std::string>& entries, std::string_view typed);
+
+//! The entry that Enter on the typed text chooses: the first whose text equals it when both are
+//! folded, else the only one offered. Nothing when none or several are offered.
+std::optional<int> TypedChoice(const std::vector<std::string>& entries, std::string_view typed);
+
+}  // namespace corvane

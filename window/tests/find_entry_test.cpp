@@ -1,0 +1,66 @@
+// Finding a list entry by part of its text, ignoring case and repeated blanks.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "window/find_entry.h"
+#include "window_test_support.h"
+
+namespace corvane {
+namespace {
+
+TEST(FoldForFinding, LowersLettersAndMakesEveryRunOfBlanksOneSpace) {
+  const std::tuple<std::string, std::string> cases[] = {{"Windows HB 3", "windows hb 3"},
+                                                        {"hb  \t 3", "hb 3"},
+                                                        {"  VAULTA", " vaulta"},
+                                                        {"Stand-Alone ", "stand-alone "},
+                                                        {"", ""},
+                                                        {"\xC3\x9C"
+                                                         "ber",
+                                                         "\xC3\x9C"
+                                                         "ber"}};
+  for (const auto& [text, folded] : cases) EXPECT_EQ(FoldForFinding(text), folded) << text;
+}
+
+// The From list as the window fills it.
+std::vector<std::string> FromEntries() {
+  HeadlessWindow w(testing::FilledBook());
+  std::vector<std::string> entries;
+  for (int position = 0; position < w.Combo1.ListCount(); ++position) {
+    entries.push_back(w.Combo1.ItemText(position));
+  }
+  return entries;
+}
+
+TEST(OfferedEntries, AreThoseContainingTheTypedTextInListOrder) {
+  const std::vector<std::string> entries = FromEntries();
+  const std::tuple<std::string, std::vector<int>> cases[] = {
+      {"drav", {15, 16, 17, 18, 19}},  {"hb 3", {4}}, {"HB   3", {4}},
+      {"manager a", {22, 23, 24, 26}}, {"xyz", {}},   {"hb 3 ", {}},
+      {"tessaline 1", {7, 13, 14}}};
+  for (const auto& [typed, offered] : cases) {
+    EXPECT_EQ(OfferedEntries(entries, typed), offered) << typed;
+  }
+  EXPECT_EQ(OfferedEntries(entries, "").size(), entries.size());
+}
+
+TEST(TypedChoice, IsTheEntryOfTheSameTextElseTheOnlyOneOffered) {
+  const std::vector<std::string> entries = FromEntries();
+  const std::tuple<std::string, std::optional<int>> cases[] = {{"hb 3", 4},
+                                                               {"windows TESSALINE  1", 7},
+                                                               {"tessaline 1", std::nullopt},
+                                                               {"drav", std::nullopt},
+                                                               {"xyz", std::nullopt},
+                                                               {"", std::nullopt},
+                                                               {"pipwick", 0},
+                                                               {"Windows PIPWICK", 0}};
+  for (const auto& [typed, chosen] : cases) EXPECT_EQ(TypedChoice(entries, typed), chosen) << typed;
+  EXPECT_EQ(TypedChoice({}, "hb"), std::nullopt);
+  EXPECT_EQ(TypedChoice({"A b", "a  B"}, "a b"), 0);  // the first of equal texts
+}
+
+}  // namespace
+}  // namespace corvane
