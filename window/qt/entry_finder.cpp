@@ -6,8 +6,8 @@
 #include <QIdentityProxyModel>
 #include <QLineEdit>
 
-#include "window/find_entry.h"
 #include "qt/qt_text.h"
+#include "window/find_entry.h"
 
 namespace corvane {
 namespace {
