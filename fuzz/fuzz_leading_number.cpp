@@ -88,10 +88,11 @@ void CheckMoneyPicture(Money amount) {
   Check(corvane::fuzz::InDisplayPicture(shown), "FormatPrice(Money) left the display picture");
   // The shown cents are the magnitude rounded half away from zero on the exact decimal value.
   const std::int64_t raw = amount.tenThousandths();
-  const corvane::detail::UInt128 magnitude =
-      raw < 0 ? -static_cast<corvane::detail::Int128>(raw) : raw;
-  const corvane::detail::UInt128 cents = (magnitude + 50) / 100;
-  corvane::detail::UInt128 shownCents = 0;
+  __extension__ typedef __int128 Int128;
+  __extension__ typedef unsigned __int128 UInt128;
+  const UInt128 magnitude = raw < 0 ? -static_cast<Int128>(raw) : raw;
+  const UInt128 cents = (magnitude + 50) / 100;
+  UInt128 shownCents = 0;
   for (char c : shown) {
     if (corvane::fuzz::IsDigit(c)) shownCents = shownCents * 10 + static_cast<unsigned>(c - '0');
   }
