@@ -8,6 +8,7 @@
 #include "tools/pricelist/price_list.h"
 #include "tools/pricelist/price_list_csv.h"
 #include "tools/pricelist/price_list_text.h"
+#include "tools/pricelist/standard_output.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  corvane::UseStandardOutputAsBytes();
   std::string discount = "0%";
   bool csv = false;
   for (int i = 1; i < argc; ++i) {
