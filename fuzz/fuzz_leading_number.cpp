@@ -90,7 +90,7 @@ void CheckMoneyPicture(Money amount) {
   const std::int64_t raw = amount.tenThousandths();
   __extension__ typedef __int128 Int128;
   __extension__ typedef unsigned __int128 UInt128;
-  const UInt128 magnitude = raw < 0 ? -static_cast<Int128>(raw) : raw;
+  const auto magnitude = static_cast<UInt128>(raw < 0 ? -static_cast<Int128>(raw) : Int128{raw});
   const UInt128 cents = (magnitude + 50) / 100;
   UInt128 shownCents = 0;
   for (char c : shown) {
