@@ -16,8 +16,9 @@
 namespace {
 
 using corvane::Money;
-using Int128 = corvane::detail::Int128;
-using UInt128 = corvane::detail::UInt128;
+// The reference arithmetic is the compiler's own 128-bit integers, whichever way Money computes.
+__extension__ typedef __int128 Int128;
+__extension__ typedef unsigned __int128 UInt128;
 
 constexpr Int128 kScale = 10'000;
 constexpr Int128 kLowest = std::numeric_limits<std::int64_t>::min();

@@ -28,13 +28,15 @@ std::uint64_t CentsOf(double magnitude) {
   const double fraction = std::frexp(magnitude, &exponent);  // magnitude = fraction * 2^exponent
   const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
   const int shift = exponent - 53;  // magnitude = mantissa * 2^shift exactly
-  const detail::UInt128 hundredfold = static_cast<detail::UInt128>(mantissa) * 100;
-  if (shift >= 0) return static_cast<std::uint64_t>(hundredfold << shift);
+  // The mantissa is below 2^53, so a hundred of it is below 2^60, and every magnitude shown is
+  // below 2^64 cents: all of this fits in 64 bits.
+  const std::uint64_t hundredfold = mantissa * 100;
+  if (shift >= 0) return hundredfold << shift;
   if (shift < -62) return 0;  // below a quarter of a cent
-  const detail::UInt128 whole = hundredfold >> -shift;
-  const detail::UInt128 rest = hundredfold - (whole << -shift);
-  const detail::UInt128 half = static_cast<detail::UInt128>(1) << (-shift - 1);
-  return static_cast<std::uint64_t>(rest >= half ? whole + 1 : whole);
+  const std::uint64_t whole = hundredfold >> -shift;
+  const std::uint64_t rest = hundredfold - (whole << -shift);
+  const std::uint64_t half = std::uint64_t{1} << (-shift - 1);
+  return rest >= half ? whole + 1 : whole;
 }
 
 }  // namespace

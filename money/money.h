@@ -6,19 +6,16 @@
 #include <compare>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
+#include "money/checked_arithmetic.h"
 #include "money/errors.h"
 
 namespace corvane {
 
 namespace detail {
-// 128-bit integers hold the exact product of two amounts; the extension keyword keeps
-// -Wpedantic quiet about a type the standard does not name.
-__extension__ typedef __int128 Int128;
-__extension__ typedef unsigned __int128 UInt128;
-
 //! x * scale rounded to the nearest integer, exact halves to even. The product itself may have
 //! been rounded onto a half; its exact error then tells on which side of the half the true value
 //! lies, so the result is that of rounding the exact product.
@@ -55,45 +52,28 @@ class Money {
   constexpr double toDouble() const { return static_cast<double>(raw_) / kScale; }
 
   friend constexpr Money operator+(Money a, Money b) {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(a.raw_, b.raw_, &sum)) throw OverflowError("amount out of range");
-    return Money(sum);
+    return Checked(detail::CheckedSum(a.raw_, b.raw_));
   }
   friend constexpr Money operator-(Money a, Money b) {
-    std::int64_t difference = 0;
-    if (__builtin_sub_overflow(a.raw_, b.raw_, &difference)) {
-      throw OverflowError("amount out of range");
-    }
-    return Money(difference);
+    return Checked(detail::CheckedDifference(a.raw_, b.raw_));
   }
   //! Exact: the stored integer times n.
   constexpr Money times(std::int16_t n) const {
-    std::int64_t product = 0;
-    if (__builtin_mul_overflow(raw_, std::int64_t{n}, &product)) {
-      throw OverflowError("amount out of range");
-    }
-    return Money(product);
+    return Checked(detail::CheckedProduct(raw_, std::int64_t{n}));
   }
   //! The product of two amounts, rounded to the nearest ten-thousandth (exact halves to even).
   friend constexpr Money operator*(Money a, Money b) {
-    const detail::Int128 exact = static_cast<detail::Int128>(a.raw_) * b.raw_;
-    detail::Int128 quotient = exact / kScale;
-    const detail::Int128 remainder = exact % kScale;
-    const detail::Int128 twice = (remainder < 0 ? -remainder : remainder) * 2;
-    if (twice > kScale || (twice == kScale && quotient % 2 != 0)) {
-      quotient += exact < 0 ? -1 : 1;
-    }
-    if (quotient > std::numeric_limits<std::int64_t>::max() ||
-        quotient < std::numeric_limits<std::int64_t>::min()) {
-      throw OverflowError("amount out of range");
-    }
-    return Money(static_cast<std::int64_t>(quotient));
+    return Checked(detail::RoundedScaledProduct(a.raw_, b.raw_, kScale));
   }
 
   friend constexpr auto operator<=>(Money, Money) = default;
 
  private:
   explicit constexpr Money(std::int64_t raw) : raw_(raw) {}
+  static constexpr Money Checked(std::optional<std::int64_t> raw) {
+    if (!raw) throw OverflowError("amount out of range");
+    return Money(*raw);
+  }
 
   std::int64_t raw_ = 0;
 };
@@ -104,24 +84,22 @@ inline Money Money::fromDouble(double x) {
   constexpr double kLimit = 9223372036854775808.0;
   const double scaled = x * kScaleAsDouble;
   if (!(std::fabs(scaled) <= kLimit)) throw OverflowError("amount out of range");
-  detail::Int128 rounded = 0;
   if (std::fabs(scaled) < 4503599627370496.0) {  // 2^52: below it a half is representable
-    rounded = static_cast<detail::Int128>(detail::RoundScaledHalfEven(x, kScaleAsDouble));
-  } else {
-    // The product is a whole number here but may have been rounded by up to a few hundred
-    // ten-thousandths; its exact error (representable, as a product's error always is) restores
-    // the exact value, which is then rounded on its own fraction.
-    const double error = std::fma(x, kScaleAsDouble, -scaled);
-    const double wholeError = std::floor(error);
-    const double fraction = error - wholeError;
-    rounded = static_cast<detail::Int128>(scaled) + static_cast<detail::Int128>(wholeError);
-    if (fraction > 0.5 || (fraction == 0.5 && rounded % 2 != 0)) ++rounded;
+    return Money(static_cast<std::int64_t>(detail::RoundScaledHalfEven(x, kScaleAsDouble)));
   }
-  if (rounded > std::numeric_limits<std::int64_t>::max() ||
-      rounded < std::numeric_limits<std::int64_t>::min()) {
-    throw OverflowError("amount out of range");
-  }
-  return Money(static_cast<std::int64_t>(rounded));
+  // The product is a whole number here but may have been rounded by up to a few hundred
+  // ten-thousandths; its exact error (representable, as a product's error always is) restores
+  // the exact value, which is then rounded on its own fraction. 1024 is a multiple of the
+  // product's spacing, so moving it 1024 towards zero is exact and brings even 2^63 into range.
+  const double towardsZero = std::copysign(1024.0, scaled);
+  const auto base = static_cast<std::int64_t>(scaled - towardsZero);
+  const double error = std::fma(x, kScaleAsDouble, -scaled);
+  const double wholeError = std::floor(error);
+  const double fraction = error - wholeError;
+  auto adjustment = static_cast<std::int64_t>(wholeError + towardsZero);  // a few thousand at most
+  const bool odd = ((base ^ adjustment) & 1) != 0;
+  if (fraction > 0.5 || (fraction == 0.5 && odd)) ++adjustment;
+  return Checked(detail::CheckedSum(base, adjustment));
 }
 
 consteval Money Money::fromDecimal(std::string_view text) {

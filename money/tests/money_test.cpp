@@ -26,6 +26,8 @@ TEST(Money, ArithmeticIsExactUpToTheEndsOfTheRangeAndOverflowsBeyond) {
       [] { return Raw(kMinRaw) - Raw(1); }, [] { return Raw(kMaxRaw) - Raw(-1); },
       [] { return Raw(kMaxRaw / 2 + 1).times(2); }, [] { return Raw(kMinRaw).times(-1); },
       [] { return Raw(kMinRaw) * Units(-1); }, [] { return Raw(kMaxRaw) * Raw(10'001); },
+      [] { return Raw(kMinRaw) * Raw(kMinRaw); }, [] { return Raw(kMinRaw) * Raw(-10'000); },
+      [] { return Raw(std::int64_t{1} << 62) * Units(2); },
       // The nearest doubles to the two ends lie outside them (...477.625).
       [] { return Money::fromDouble(922337203685477.5807); },
       [] { return Money::fromDouble(-922337203685477.5808); },
@@ -51,7 +53,15 @@ TEST(Money, RoundsFromDoubleAndProductsHalfToEven) {
   const std::int64_t products[][3] = {
       {1, 5000, 0}, {3, 5000, 2}, {5, 5000, 2}, {7, 5000, 4}, {-1, 5000, 0}, {-3, 5000, -2},
       {3, -5000, -2}, {-5, -5000, 2}, {1, 5001, 1}, {-1, 5001, -1}, {1, 4999, 0},
-      {7'886'000, 150'000, 118'290'000}};  // 788.60 * 15
+      {7'886'000, 150'000, 118'290'000},  // 788.60 * 15
+      // Products far beyond 64 bits, whose quotient still fits; the last two are halves.
+      {kMaxRaw, 9'999, 9'222'449'699'651'090'329}, {kMinRaw, -9'999, 9'222'449'699'651'090'330},
+      {kMinRaw, 10'000, kMinRaw}, {(std::int64_t{1} << 62), -20'000, kMinRaw},
+      {3'037'000'499, 30'370'004'990'000, 9'223'372'030'926'249'001},
+      {0xFFFF'FFFF, 0xFFFF'FFFF, 1'844'674'406'511'962},
+      {123'456'789'012'345'678, 74'713, 922'382'707'747'938'264},
+      {kMaxRaw, 5'000, 4'611'686'018'427'387'904},
+      {-6'148'914'691'236'517'205, 15'000, kMinRaw}};
   // clang-format on
   for (const auto& [x, raw] : fromDouble) {
     SCOPED_TRACE(x);
@@ -62,6 +72,13 @@ TEST(Money, RoundsFromDoubleAndProductsHalfToEven) {
     EXPECT_EQ(Raw(a) * Raw(b), Raw(product));
   }
 }
+
+#ifdef CORVANE_EXPECT_PORTABLE_ARITHMETIC
+// This build is the one that tests the portable arithmetic: make sure that it really does.
+TEST(Money, ComputesWithThePortableArithmeticWhenAskedTo) {
+  EXPECT_TRUE(detail::kPortableArithmetic);
+}
+#endif
 
 TEST(Money, DecimalLiteralsAreExactAndPrintWithFourDecimals) {
   EXPECT_EQ(Dec("657.895"), Raw(6'578'950));

@@ -15,6 +15,7 @@
 #include "tools/pricelist/command_line.h"
 #include "tools/pricelist/discount_check.h"
 #include "tools/pricelist/qt_parts.h"
+#include "tools/pricelist/standard_output.h"
 #include "tools/pricelist/write_all.h"
 
 namespace {
@@ -60,6 +61,7 @@ bool AcceptDiscount(const std::string& discount) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  corvane::UseStandardOutputAsBytes();
   const corvane::CommandLine options =
       corvane::ParseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
   if (!options.error.empty()) {
