@@ -172,7 +172,7 @@ PriceListRow ItemRow(std::string from, std::string to, std::string excluding, Mo
   row.from = std::move(from);
   row.to = std::move(to);
   row.excludingVat = std::move(excluding);
-  row.includingVat = "-";
+  row.includingVat = std::string(1, '-');  // not "-": GCC 12 at -O2 warns of a bogus overlap
   row.excludingAmount = amount;
   row.includingAmount = including;
   return row;
