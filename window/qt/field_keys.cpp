@@ -41,22 +41,28 @@ bool LeavesTheField(const QFocusEvent& event) {
 }  // namespace
 
 FieldKeys::FieldKeys(QComboBox& combo, FieldHandlers handlers, bool findEntries)
-    : QObject(&combo), combo_(combo), handlers_(std::move(handlers)) {
+    : QObject(&combo), combo_(combo), handlers_(std::move(handlers)), findEntries_(findEntries) {
   QLineEdit* edit = combo_.lineEdit();
-  if (findEntries) {
-    finder_ = new EntryFinder(combo_);
-    connect(finder_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            &FieldKeys::ChooseOffered);
-  }
   connect(&combo_, &QComboBox::activated, this,
           [this] { (stepping_ ? handlers_.stepped : handlers_.chosen)(); });
-  connect(edit, &QLineEdit::textEdited, this, [this] { handlers_.edited(); });
+  // The finder is made at the first edit rather than with the window, which then opens sooner;
+  // the field asks its completer for offers only after it has signalled the edit.
+  connect(edit, &QLineEdit::textEdited, this, [this] {
+    if (findEntries_ && finder_ == nullptr) MakeFinder();
+    handlers_.edited();
+  });
   // The finder itself chooses the entry highlighted in its popup, after the edit field has seen
   // the key.
   connect(edit, &QLineEdit::returnPressed, this, [this] {
     if (finder_ == nullptr || !finder_->EntryHighlighted()) handlers_.entered();
   });
   combo_.installEventFilter(this);
+}
+
+void FieldKeys::MakeFinder() {
+  finder_ = new EntryFinder(combo_);
+  connect(finder_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+          &FieldKeys::ChooseOffered);
 }
 
 bool FieldKeys::eventFilter(QObject* watched, QEvent* event) {

@@ -31,12 +31,14 @@ class FieldKeys final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void MakeFinder();
   void ChooseOffered(const QModelIndex& offered);
 
   QComboBox& combo_;
   FieldHandlers handlers_;
-  EntryFinder* finder_ = nullptr;
-  bool stepping_ = false;  //!< a key or wheel event is being delivered to the closed list
+  bool findEntries_;
+  EntryFinder* finder_ = nullptr;  //!< made at the first edit
+  bool stepping_ = false;          //!< a key or wheel event is being delivered to the closed list
 };
 
 }  // namespace corvane
