@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "money/leading_number.h"
+#include "quote/discount.h"
 
 namespace corvane {
 namespace {
@@ -18,7 +18,8 @@ std::string_view Trimmed(std::string_view text) {
 std::string DiscountClause(const QuoteRequest& request) {
   if (!request.discountText) return {};
   const std::string_view discount = Trimmed(*request.discountText);
-  if (discount.empty() || LeadingNumber(discount) == 0) return {};
+  // Read as the price reads it: "0,5%" takes half a percent off, so it is named.
+  if (discount.empty() || DiscountPercent(discount) == 0) return {};
   return ", dealer discount " + std::string(discount);
 }
 

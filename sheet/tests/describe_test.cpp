@@ -41,6 +41,7 @@ TEST(Describe, NamesWhatEachKindOfPriceIsFor) {
       {Request(QuoteKind::NewPackage, " 12.5% "),
        "New package Windows HB 1, dealer discount 12.5%"},
       {Request(QuoteKind::NewPackage, "none"), "New package Windows HB 1"},
+      {Request(QuoteKind::NewPackage, "0,5%"), "New package Windows HB 1, dealer discount 0,5%"},
       {Request(QuoteKind::Support), "Support Contract (monthly): Tessaline 1"},
       {Request(QuoteKind::Other), "Other item Multi-Warehouse - Win.Tessaline 1 User"},
   };
