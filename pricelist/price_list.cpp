@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "money/errors.h"
+#include "pricebook/listed_entries.h"
 #include "quote/quote.h"
 
 namespace corvane {
@@ -58,22 +59,13 @@ PriceListRow Row(const PriceBook& book, QuoteRequest request, PriceKind kind, st
   return row;
 }
 
-// Calls visit(index, text) for every non-empty entry from start to one below the upper bound, in
-// the order the window's lists offer them.
-template <typename Table, typename Visit>
-void ForEachListed(const Table& table, int start, Visit visit) {
-  for (int index = start; index <= table.UpperBound() - 1; ++index) {
-    if (!table[index].empty()) visit(static_cast<std::int16_t>(index), table[index]);
-  }
-}
-
 void AddItemRows(std::vector<PriceListRow>& rows, const PriceBook& book,
                  const Table<std::string, 100>& items, PriceKind kind, QuoteKind quoteKind,
                  const Separators& separators) {
-  ForEachListed(items, 1, [&](std::int16_t item, const std::string& text) {
+  ForEachListedEntry(items, 1, [&](int item, const std::string& text) {
     QuoteRequest request;
     request.kind = quoteKind;
-    request.item = item;
+    request.item = static_cast<std::int16_t>(item);
     rows.push_back(Row(book, request, kind, text, {}, {}, separators));
   });
 }
@@ -100,7 +92,8 @@ std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view
   std::vector<PriceListRow> crossGradeRows;
   const std::string discountText(discount);
 
-  ForEachListed(book.PackageName, 1, [&](std::int16_t from, const std::string& fromName) {
+  ForEachListedEntry(book.PackageName, 1, [&](int fromIndex, const std::string& fromName) {
+    const auto from = static_cast<std::int16_t>(fromIndex);
     QuoteRequest newPackage;
     newPackage.kind = QuoteKind::NewPackage;
     newPackage.fromIndex = from;
@@ -109,13 +102,13 @@ std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view
 
     // The To list offers the packages after the From package, from position 1 on.
     int position = 0;
-    ForEachListed(book.PackageName, from + 1, [&](std::int16_t to, const std::string& toName) {
+    ForEachListedEntry(book.PackageName, from + 1, [&](int to, const std::string& toName) {
       QuoteRequest pair;
       pair.kind = QuoteKind::CrossGrade;
       pair.fromText = fromName;
       pair.toText = toName;
       pair.fromIndex = from;
-      pair.toIndex = to;
+      pair.toIndex = static_cast<std::int16_t>(to);
       pair.toListPosition = ++position;
       pair.discountText = discountText;
       crossGradeRows.push_back(

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "money/errors.h"
+#include "pricebook/listed_entries.h"
 #include "quote/package_name.h"
 #include "sheet/describe.h"
 #include "window/find_entry.h"
@@ -22,15 +23,6 @@ std::int16_t Narrow16(std::int64_t value) {
     throw OverflowError("a list position or tag does not fit the window's 16-bit state");
   }
   return static_cast<std::int16_t>(value);
-}
-
-// Calls append(index, text) for every non-empty entry from start to one below the upper bound.
-template <typename Table, typename AppendEntry>
-void ForEachListedEntry(const Table& table, int start, AppendEntry append) {
-  for (int index = start; index <= table.UpperBound() - 1; ++index) {
-    const std::string& text = table[index];
-    if (!text.empty()) append(index, text);
-  }
 }
 
 void ShowPrice(const ShownPrice& price, TextBox& excluding, TextBox& including) {
