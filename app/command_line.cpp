@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "corvane/version.h"
-#include "pricebook/effective_date.h"
-
 namespace corvane {
 namespace {
 
@@ -92,16 +89,6 @@ std::string UsageText(std::string_view program) {
       "\n"
       "Qt's own options are accepted too, among them -platform NAME, -display DISPLAY,\n"
       "-style NAME and -reverse.\n";
-  return text;
-}
-
-std::string VersionText(std::string_view program) {
-  std::string text(program);
-  text += ' ';
-  text += kVersion;
-  text += "\nPrices effective ";
-  text += kPricesEffective;
-  text += '\n';
   return text;
 }
 

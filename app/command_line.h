@@ -23,6 +23,5 @@ struct CommandLine {
 CommandLine ParseCommandLine(std::span<const char* const> arguments);
 
 std::string UsageText(std::string_view program);
-std::string VersionText(std::string_view program);
 
 }  // namespace corvane

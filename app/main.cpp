@@ -13,6 +13,7 @@
 #include "app/display_check.h"
 #include "app/run_quote_window.h"
 #include "app/start_failure.h"
+#include "corvane/version.h"
 
 namespace {
 

@@ -46,4 +46,5 @@ endfunction()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${PROJECT_BINARY_DIR}/generated/corvane/version.h
                @ONLY)
 add_library(corvane_version INTERFACE)
-target_include_directories(corvane_version INTERFACE ${PROJECT_BINARY_DIR}/generated)
+target_include_directories(corvane_version INTERFACE ${PROJECT_BINARY_DIR}/generated
+                                                    ${PROJECT_SOURCE_DIR})

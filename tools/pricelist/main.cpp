@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "corvane/version.h"
-#include "pricebook/effective_date.h"
 #include "pricebook/price_book.h"
 #include "pricelist/price_list.h"
 #include "pricelist/price_list_csv.h"
@@ -71,8 +70,7 @@ int main(int argc, char* argv[]) {
   }
   if (options.help) return Print(corvane::HelpText());
   if (options.version) {
-    return Print("corvane-pricelist " + std::string(corvane::kVersion) + "\nPrices effective " +
-                 std::string(corvane::kPricesEffective) + "\n");
+    return Print(corvane::VersionText("corvane-pricelist"));
   }
   if (options.pdfPath && !corvane::PdfAvailable()) {
     Say("--pdf is not available: this build was made without Qt");
