@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "money/errors.h"
 
@@ -39,13 +40,24 @@ std::uint64_t CentsOf(double magnitude) {
   return rest >= half ? whole + 1 : whole;
 }
 
+// The magnitude of an amount in cents, rounded half away from zero on its exact decimal value.
+std::uint64_t CentsOf(Money amount) {
+  return (detail::Magnitude(amount.tenThousandths()) + 50) / 100;
+}
+
 }  // namespace
 
 std::string FormatPrice(Money amount, const Separators& separators) {
-  const std::int64_t raw = amount.tenThousandths();
-  const std::uint64_t magnitude =
-      raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
-  return Picture(raw < 0, (magnitude + 50) / 100, separators);
+  return Picture(amount < Money(), CentsOf(amount), separators);
+}
+
+Money ShownCents(Money amount) {
+  constexpr auto kMaxCents =
+      static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / 100;
+  const std::uint64_t cents = CentsOf(amount);
+  if (cents > kMaxCents) throw OverflowError("amount out of range");
+  const auto rounded = static_cast<std::int64_t>(cents * 100);
+  return Money::fromTenThousandths(amount < Money() ? -rounded : rounded);
 }
 
 std::string FormatPrice(double amount, const Separators& separators) {

@@ -18,6 +18,10 @@ struct Separators {
 //! a minus sign before a negative value that does not round to zero.
 std::string FormatPrice(Money amount, const Separators& separators = {});
 
+//! The amount to the cent, as the picture shows it (halves away from zero). Throws OverflowError
+//! where the rounded amount leaves Money's range.
+Money ShownCents(Money amount);
+
 //! The same picture for a VAT-inclusive amount. Throws OverflowError beyond what Money's range,
 //! with VAT added, can reach, and FloatingPointError for an infinity or NaN.
 std::string FormatPrice(double amount, const Separators& separators = {});

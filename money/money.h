@@ -130,8 +130,7 @@ consteval Money Money::fromDecimal(std::string_view text) {
 inline void PrintTo(const Money& money, std::ostream* out) {
   const std::int64_t raw = money.tenThousandths();
   // Work on the magnitude as unsigned so that the smallest value prints too.
-  const std::uint64_t magnitude =
-      raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
+  const std::uint64_t magnitude = detail::Magnitude(raw);
   const std::uint64_t fraction = magnitude % Money::kScale;
   *out << (raw < 0 ? "-" : "") << magnitude / Money::kScale << '.'
        << static_cast<char>('0' + fraction / 1000) << static_cast<char>('0' + fraction / 100 % 10)

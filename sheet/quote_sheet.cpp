@@ -1,10 +1,9 @@
 #include "sheet/quote_sheet.h"
 
-#include <cstdint>
-#include <limits>
 #include <utility>
 
 #include "money/errors.h"
+#include "money/format_price.h"
 
 namespace corvane {
 namespace {
@@ -30,18 +29,6 @@ void CheckLine(const std::vector<QuoteLine>& lines, std::size_t line) {
 }
 
 }  // namespace
-
-Money ShownCents(Money amount) {
-  const std::int64_t raw = amount.tenThousandths();
-  const std::uint64_t magnitude =
-      raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
-  const std::uint64_t cents = (magnitude + 50) / 100;
-  constexpr auto kMaxCents =
-      static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / 100;
-  if (cents > kMaxCents) throw OverflowError("amount out of range");
-  const auto rounded = static_cast<std::int64_t>(cents * 100);
-  return Money::fromTenThousandths(raw < 0 ? -rounded : rounded);
-}
 
 void QuoteSheet::Add(const PricedItem& item) {
   QuoteLine line;

@@ -31,10 +31,6 @@ struct SheetTotals {
   Money vat;  //!< the difference of the two, so that the three always agree
 };
 
-//! The amount rounded to cents as the price picture rounds it (halves away from zero). Throws
-//! OverflowError where the rounded amount leaves Money's range.
-Money ShownCents(Money amount);
-
 //! The lines, the customer and reference the dealer gave, and whether the quote has been handed
 //! on (printed, saved or copied) since it last changed. Every change is checked whole before it
 //! is made: one that would take an amount out of range throws OverflowError and changes nothing.
