@@ -5,14 +5,11 @@
 
 #include "money/errors.h"
 #include "pricebook/listed_entries.h"
+#include "quote/messages.h"
 #include "quote/quote.h"
 
 namespace corvane {
 namespace {
-
-std::string FirstLine(const std::string& message) {
-  return message.substr(0, message.find_first_of("\r\n"));
-}
 
 std::vector<std::string> Warnings(const Quote& quote) {
   std::vector<std::string> warnings;

@@ -21,4 +21,9 @@ std::string NotInDatabaseMessage();
 //! "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS." and where to find the price instead.
 std::string ReductionMessage();
 
+//! A message's first line: what was refused, without where to look instead.
+inline std::string_view FirstLine(std::string_view message) {
+  return message.substr(0, message.find_first_of("\r\n"));
+}
+
 }  // namespace corvane

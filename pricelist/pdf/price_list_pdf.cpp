@@ -39,15 +39,11 @@ constexpr double kRowHeight = 12.5;
 
 const QString kTitle = QStringLiteral("Corvane Price List");
 
-std::string FirstLine(const std::string& message) {
-  return message.substr(0, message.find_first_of("\r\n"));
-}
-
 // A short phrase for each warning a price can be refused with; the notes give the warning whole.
 QString PhraseFor(const std::string& refusal) {
   const std::array<std::pair<std::string, std::string_view>, 5> phrases{{
-      {FirstLine(NotInDatabaseMessage()), "not in the price book"},
-      {FirstLine(ReductionMessage()), "fewer terminals"},
+      {std::string(FirstLine(NotInDatabaseMessage())), "not in the price book"},
+      {std::string(FirstLine(ReductionMessage())), "fewer terminals"},
       {std::string(kDiscountRangeMessage), "discount out of range"},
       {std::string(kSamePackageMessage), "same package"},
       {std::string(kPipwickMessage), "no upgrade to PIPWICK"},
