@@ -148,10 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string pointed(text);
   std::replace(pointed.begin(), pointed.end(), ',', '.');
   const double discount = corvane::LeadingNumber(pointed);
-  Check(corvane::DiscountPercent(text) == discount,
-        "DiscountPercent disagrees with the number the text starts with");
-  Check(corvane::DiscountOutOfRange(text) == (discount < 0.0 || discount > 100.0),
-        "DiscountOutOfRange disagrees with the number the text starts with");
+  const corvane::Discount read = corvane::ReadDiscount(text);
+  Check(read.percent == discount, "ReadDiscount disagrees with the number the text starts with");
+  Check(read.OutOfRange() == (discount < 0.0 || discount > 100.0),
+        "Discount::OutOfRange disagrees with the number the text starts with");
 
   try {
     const Money amount = Money::fromDouble(value);

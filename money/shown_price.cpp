@@ -5,7 +5,10 @@
 namespace corvane {
 
 ShownPrice PriceForDisplay(Money amount, const Separators& separators) {
-  const double inclusive = AddVat(amount);
+  return PriceForDisplay(amount, AddVat(amount), separators);
+}
+
+ShownPrice PriceForDisplay(Money amount, double inclusive, const Separators& separators) {
   return ShownPrice{amount, inclusive, FormatPrice(amount, separators),
                     FormatPrice(inclusive, separators)};
 }

@@ -19,4 +19,8 @@ struct ShownPrice {
 //! OverflowError or FloatingPointError when VAT cannot be added or the result not shown.
 ShownPrice PriceForDisplay(Money amount, const Separators& separators);
 
+//! The amount and the VAT-inclusive amount already worked out for it, each through the price
+//! picture. Throws OverflowError or FloatingPointError when either cannot be shown.
+ShownPrice PriceForDisplay(Money amount, double inclusive, const Separators& separators);
+
 }  // namespace corvane

@@ -5,19 +5,10 @@
 
 #include "money/errors.h"
 #include "pricebook/listed_entries.h"
-#include "quote/messages.h"
-#include "quote/quote.h"
+#include "quote/present.h"
 
 namespace corvane {
 namespace {
-
-std::vector<std::string> Warnings(const Quote& quote) {
-  std::vector<std::string> warnings;
-  for (const RefusalStep& step : quote.steps) {
-    if (step.action == RefusalStep::Action::Warn) warnings.push_back(step.message);
-  }
-  return warnings;
-}
 
 // The first line of each warning, joined with " | ".
 std::string FirstLines(const std::vector<std::string>& warnings) {
@@ -29,41 +20,60 @@ std::string FirstLines(const std::vector<std::string>& warnings) {
   return joined;
 }
 
+// What asks for one row's price and how the row names it.
+struct RowRequest {
+  QuoteRequest request;
+  PriceKind kind = PriceKind::New;
+  std::string from;
+  std::string to;
+  std::string discount;
+};
+
 // What the price boxes show for the request, or why it was refused. An error that stops the
 // quote is a refusal in its own words, never a price.
-PriceListRow Row(const PriceBook& book, QuoteRequest request, PriceKind kind, std::string from,
-                 std::string to, std::string discount, const Separators& separators) {
-  PriceListRow row;
-  row.kind = kind;
-  row.from = std::move(from);
-  row.to = std::move(to);
-  row.discount = std::move(discount);
-  request.separators = separators;
-  try {
-    const Quote quote = Price(book, request);
-    if (quote.Priced()) {
-      row.excludingVat = quote.price.excludingText;
-      row.includingVat = quote.price.includingText;
-      row.excludingAmount = quote.price.excludingVat;
-      row.includingAmount = quote.price.includingVat;
-    } else {
-      row.warnings = Warnings(quote);
-    }
-  } catch (const std::exception& error) {
-    row.warnings = {DescribeError(error)};
-  }
-  row.refusal = FirstLines(row.warnings);
-  return row;
-}
+class RowPricer {
+ public:
+  RowPricer(const PriceBook& book, const Separators& separators, std::string_view vendorPhone)
+      : book_(book), separators_(separators), vendorPhone_(vendorPhone) {}
 
-void AddItemRows(std::vector<PriceListRow>& rows, const PriceBook& book,
-                 const Table<std::string, 100>& items, PriceKind kind, QuoteKind quoteKind,
-                 const Separators& separators) {
+  PriceListRow operator()(RowRequest asked) const {
+    PriceListRow row;
+    row.kind = asked.kind;
+    row.from = std::move(asked.from);
+    row.to = std::move(asked.to);
+    row.discount = std::move(asked.discount);
+    try {
+      const Quote quote = Price(book_, asked.request);
+      const Presentation shown = Present(quote, separators_, vendorPhone_);
+      if (quote.Priced()) {
+        row.excludingVat = shown.price.excludingText;
+        row.includingVat = shown.price.includingText;
+        row.excludingAmount = shown.price.excludingVat;
+        row.includingAmount = shown.price.includingVat;
+      } else {
+        row.warnings = shown.Warnings();
+        row.reasons = quote.reasons;
+      }
+    } catch (const std::exception& error) {
+      row.warnings = {DescribeError(error)};
+    }
+    row.refusal = FirstLines(row.warnings);
+    return row;
+  }
+
+ private:
+  const PriceBook& book_;
+  const Separators& separators_;
+  std::string_view vendorPhone_;
+};
+
+void AddItemRows(std::vector<PriceListRow>& rows, const RowPricer& price,
+                 const Table<std::string, 100>& items, PriceKind kind, QuoteKind quoteKind) {
   ForEachListedEntry(items, 1, [&](int item, const std::string& text) {
     QuoteRequest request;
     request.kind = quoteKind;
-    request.item = static_cast<std::int16_t>(item);
-    rows.push_back(Row(book, request, kind, text, {}, {}, separators));
+    request.item = item;
+    rows.push_back(price({request, kind, text, {}, {}}));
   });
 }
 
@@ -84,38 +94,34 @@ std::string_view KindName(PriceKind kind) {
 }
 
 std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount,
-                                         const Separators& separators) {
+                                         const Separators& separators,
+                                         std::string_view vendorPhone) {
+  const RowPricer price(book, separators, vendorPhone);
+  const Discount dealerDiscount = ReadDiscount(discount);
   std::vector<PriceListRow> rows;
   std::vector<PriceListRow> crossGradeRows;
-  const std::string discountText(discount);
 
-  ForEachListedEntry(book.PackageName, 1, [&](int fromIndex, const std::string& fromName) {
-    const auto from = static_cast<std::int16_t>(fromIndex);
+  ForEachListedEntry(book.PackageName, 1, [&](int from, const std::string& fromName) {
     QuoteRequest newPackage;
     newPackage.kind = QuoteKind::NewPackage;
-    newPackage.fromIndex = from;
-    newPackage.discountText = discountText;
-    rows.push_back(Row(book, newPackage, PriceKind::New, fromName, {}, discountText, separators));
+    newPackage.from = from;
+    newPackage.discount = dealerDiscount;
+    rows.push_back(price({newPackage, PriceKind::New, fromName, {}, dealerDiscount.written}));
 
-    // The To list offers the packages after the From package, from position 1 on.
-    int position = 0;
     ForEachListedEntry(book.PackageName, from + 1, [&](int to, const std::string& toName) {
       QuoteRequest pair;
       pair.kind = QuoteKind::CrossGrade;
-      pair.fromText = fromName;
-      pair.toText = toName;
-      pair.fromIndex = from;
-      pair.toIndex = static_cast<std::int16_t>(to);
-      pair.toListPosition = ++position;
-      pair.discountText = discountText;
+      pair.from = from;
+      pair.to = to;
+      pair.discount = dealerDiscount;
       crossGradeRows.push_back(
-          Row(book, pair, PriceKind::CrossGrade, fromName, toName, discountText, separators));
+          price({pair, PriceKind::CrossGrade, fromName, toName, dealerDiscount.written}));
     });
   });
 
   rows.insert(rows.end(), crossGradeRows.begin(), crossGradeRows.end());
-  AddItemRows(rows, book, book.SupportItem, PriceKind::Support, QuoteKind::Support, separators);
-  AddItemRows(rows, book, book.OtherItem, PriceKind::Other, QuoteKind::Other, separators);
+  AddItemRows(rows, price, book.SupportItem, PriceKind::Support, QuoteKind::Support);
+  AddItemRows(rows, price, book.OtherItem, PriceKind::Other, QuoteKind::Other);
   return rows;
 }
 

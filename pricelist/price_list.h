@@ -8,6 +8,8 @@
 #include "money/format_price.h"
 #include "money/money.h"
 #include "pricebook/price_book.h"
+#include "quote/messages.h"
+#include "quote/quote.h"
 
 namespace corvane {
 
@@ -25,17 +27,21 @@ struct PriceListRow {
   std::string refusal;
   //! Each warning in full, in the order shown; empty when priced.
   std::vector<std::string> warnings;
+  //! Why it was refused, in the order shown; empty when priced or when an error stopped the quote.
+  std::vector<Refusal> reasons;
   Money excludingAmount;  //!< the amounts behind the two texts; zero on a refusal
   double includingAmount = 0;
 
   bool Refused() const { return !refusal.empty(); }
 };
 
-//! For every package of the From list: its new price at the discount, then each To package the
-//! window's To list offers for it; then each support contract and each other item. Price texts
-//! use the given separators, as the window does with the user's.
+//! For every package the price book lists: its new price at the discount; then for every listed
+//! package each one listed after it, as a cross-grade at the discount; then each support contract
+//! and each other item. Price texts use the given separators, as the window does with the
+//! user's, and warnings give the vendor's telephone number.
 std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount,
-                                         const Separators& separators = {});
+                                         const Separators& separators = {},
+                                         std::string_view vendorPhone = VendorPhone());
 
 std::string_view KindName(PriceKind kind);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "pricebook/effective_date.h"
+#include "pricelist/price_list_sections.h"
 
 namespace corvane {
 namespace {
@@ -56,20 +57,16 @@ void WriteSection(std::string_view title, const std::vector<Line>& lines, std::o
   }
 }
 
-std::vector<Line> LinesOf(const std::vector<PriceListRow>& rows, PriceKind kind) {
+// A group's heading stands on a line of its own, its rows indented below it.
+std::vector<Line> LinesOf(const PriceListSection& section) {
   std::vector<Line> lines;
-  const std::string* group = nullptr;
-  for (const PriceListRow& row : rows) {
-    if (row.kind != kind) continue;
-    if (kind != PriceKind::CrossGrade) {
-      lines.push_back({"  " + row.from, &row});
-      continue;
+  for (const PriceListGroup& group : section.groups) {
+    std::string indent = "  ";
+    if (!group.heading.empty()) {
+      lines.push_back({indent + group.heading, nullptr});
+      indent += "  ";
     }
-    if (group == nullptr || *group != row.from) {
-      group = &row.from;
-      lines.push_back({"  From " + row.from, nullptr});
-    }
-    lines.push_back({"    to " + row.to, &row});
+    for (const PriceListRow* row : group.rows) lines.push_back({indent + RowLabel(*row), row});
   }
   return lines;
 }
@@ -81,10 +78,9 @@ void WritePlainText(const std::vector<PriceListRow>& rows, std::string_view disc
   out << "Corvane Price List\n"
       << kFootnoteText << '\n'
       << "Dealer discount on new packages and cross-grades: " << discount << '\n';
-  WriteSection("New packages", LinesOf(rows, PriceKind::New), out);
-  WriteSection("Cross-grades", LinesOf(rows, PriceKind::CrossGrade), out);
-  WriteSection("Support contracts", LinesOf(rows, PriceKind::Support), out);
-  WriteSection("Other items", LinesOf(rows, PriceKind::Other), out);
+  for (const PriceListSection& section : Sections(rows)) {
+    WriteSection(section.title, LinesOf(section), out);
+  }
 }
 
 }  // namespace corvane

@@ -1,7 +1,6 @@
 #include "quote/discount.h"
 
 #include <algorithm>
-#include <string>
 
 #include "money/leading_number.h"
 #include "money/rounding.h"
@@ -9,30 +8,23 @@
 
 namespace corvane {
 
-double DiscountPercent(std::string_view discountText) {
-  std::string text(discountText);
-  std::replace(text.begin(), text.end(), ',', '.');
-  return LeadingNumber(text);
+Discount ReadDiscount(std::string_view text) {
+  std::string decimalPoint(text);
+  std::replace(decimalPoint.begin(), decimalPoint.end(), ',', '.');
+  return Discount{LeadingNumber(decimalPoint), std::string(text)};
 }
 
-Money ApplyDiscount(Money price, std::string_view discountText) {
-  const double discount = DiscountPercent(discountText);
-  double x = 100.0 - discount;
+Money ApplyDiscount(Money price, const Discount& discount) {
+  double x = 100.0 - discount.percent;
   x = price.toDouble() * x;
   x = x / 100.0;
   return Money::fromDouble(RoundToCents(CheckedResult(x, "The discounted price")));
 }
 
-Money DiscountCrossGrade(Money quote, std::string_view discountText) {
-  const double discount = DiscountPercent(discountText);
-  if (discount == 0) return quote;
-  const Money remaining = Money::fromInt16(100) - Money::fromDouble(discount);
+Money DiscountCrossGrade(Money quote, const Discount& discount) {
+  if (discount.percent == 0) return quote;
+  const Money remaining = Money::fromInt16(100) - Money::fromDouble(discount.percent);
   return PercentageOf(quote, remaining, "The discounted price");
-}
-
-bool DiscountOutOfRange(std::string_view discountText) {
-  const double discount = DiscountPercent(discountText);
-  return !(discount >= 0.0 && discount <= 100.0);
 }
 
 }  // namespace corvane

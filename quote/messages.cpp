@@ -3,10 +3,10 @@
 namespace corvane {
 namespace {
 
-std::string WithReferral(std::string_view firstLine) {
+std::string WithReferral(std::string_view firstLine, std::string_view vendorPhone) {
   std::string message(firstLine);
   message += "\r\n\r\nRefer to the printed Corvane Price List or contact Corvane on ";
-  message += VendorPhone();
+  message += vendorPhone;
   message += ".";
   return message;
 }
@@ -17,12 +17,12 @@ std::string_view VendorPhone() {
   return CORVANE_VENDOR_PHONE;
 }
 
-std::string NotInDatabaseMessage() {
-  return WithReferral("SORRY! THAT PRICE IS NOT IN THE DATABASE.");
+std::string NotInDatabaseMessage(std::string_view vendorPhone) {
+  return WithReferral("SORRY! THAT PRICE IS NOT IN THE DATABASE.", vendorPhone);
 }
 
-std::string ReductionMessage() {
-  return WithReferral("YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.");
+std::string ReductionMessage(std::string_view vendorPhone) {
+  return WithReferral("YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.", vendorPhone);
 }
 
 }  // namespace corvane

@@ -15,11 +15,12 @@ inline constexpr std::string_view kDiscountRangeMessage =
 //! The vendor's telephone number, set when the program is built.
 std::string_view VendorPhone();
 
-//! "SORRY! THAT PRICE IS NOT IN THE DATABASE." and where to find the price instead.
-std::string NotInDatabaseMessage();
+//! "SORRY! THAT PRICE IS NOT IN THE DATABASE." and where to find the price instead: the printed
+//! price list, or the vendor on the telephone number given.
+std::string NotInDatabaseMessage(std::string_view vendorPhone);
 
 //! "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS." and where to find the price instead.
-std::string ReductionMessage();
+std::string ReductionMessage(std::string_view vendorPhone);
 
 //! A message's first line: what was refused, without where to look instead.
 inline std::string_view FirstLine(std::string_view message) {

@@ -1,25 +1,16 @@
 #include "quote/quote.h"
 
-#include <utility>
-
-#include "quote/discount.h"
-#include "quote/messages.h"
+#include "money/vat.h"
 #include "quote/quote_cross_grade.h"
 
 namespace corvane {
 namespace {
 
-Quote Shown(Money amount, const Separators& separators) {
-  return Quote{Quote::Outcome::Priced, PriceForDisplay(amount, separators), {}};
-}
-
 Quote NewPackagePrice(const PriceBook& book, const QuoteRequest& request) {
-  const Money listPrice = book.PackagePrice[request.fromIndex];
-  if (!request.discountText) return Shown(listPrice, request.separators);
-  if (DiscountOutOfRange(*request.discountText)) {
-    return ClearThenWarn(std::string(kDiscountRangeMessage));
-  }
-  return Shown(ApplyDiscount(listPrice, *request.discountText), request.separators);
+  const Money listPrice = book.PackagePrice[request.from];
+  if (!request.discount) return PricedAt(listPrice);
+  if (request.discount->OutOfRange()) return RefusedFor(Refusal::DiscountOutOfRange);
+  return PricedAt(ApplyDiscount(listPrice, *request.discount));
 }
 
 }  // namespace
@@ -31,25 +22,19 @@ Quote Price(const PriceBook& book, const QuoteRequest& request) {
     case QuoteKind::NewPackage:
       return NewPackagePrice(book, request);
     case QuoteKind::Support:
-      return Shown(book.SupportPrice[request.item], request.separators);
+      return PricedAt(book.SupportPrice[request.item]);
     case QuoteKind::Other:
-      return Shown(book.OtherPrice[request.item], request.separators);
+      return PricedAt(book.OtherPrice[request.item]);
   }
   return Quote{};
 }
 
-Quote ClearThenWarn(std::string message) {
-  return Quote{
-      Quote::Outcome::Refused,
-      {},
-      {{RefusalStep::Action::ClearBoxes, {}}, {RefusalStep::Action::Warn, std::move(message)}}};
+Quote PricedAt(Money excludingVat) {
+  return Quote{Quote::Outcome::Priced, excludingVat, AddVat(excludingVat), {}};
 }
 
-Quote WarnThenClear(std::string message) {
-  return Quote{
-      Quote::Outcome::Refused,
-      {},
-      {{RefusalStep::Action::Warn, std::move(message)}, {RefusalStep::Action::ClearBoxes, {}}}};
+Quote RefusedFor(Refusal reason) {
+  return Quote{Quote::Outcome::Refused, Money(), 0, {reason}};
 }
 
 }  // namespace corvane

@@ -1,15 +1,14 @@
-// The quote as a value: one pure function from what the dealer asks to what the window then
-// shows, the prices or the refusals in the order they are shown. It reads no window.
+// The quote as a value: one pure function from what the dealer asks, in the price book's terms,
+// to the answer, in amounts or in the reasons for a refusal. It knows no window and no text the
+// dealer sees; quote/present.h turns an answer into those.
 #pragma once
 
-#include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
-#include "money/format_price.h"
-#include "money/shown_price.h"
+#include "money/money.h"
 #include "pricebook/price_book.h"
+#include "quote/discount.h"
 
 namespace corvane {
 
@@ -20,48 +19,48 @@ enum class QuoteKind {
   Other,       //!< an other item
 };
 
-//! What is asked, as the window's fields and lists give it.
+//! What is asked. Packages are catalogue indexes; their names, where a rule compares names, are
+//! the price book's.
 struct QuoteRequest {
   QuoteKind kind = QuoteKind::CrossGrade;
-  std::string fromText;        //!< the From field's text (cross-grade)
-  std::string toText;          //!< the To field's text (cross-grade)
-  std::int16_t fromIndex = 0;  //!< catalogue index of the From package
-  std::int16_t toIndex = 0;    //!< catalogue index of the To package (cross-grade)
-  int toListPosition = 1;      //!< the To list's selection: -1 none, 0 "Nothing Selected"
-  //! The discount field's text; a new package without one is priced at its list price.
-  std::optional<std::string> discountText;
-  int ageBand = 0;        //!< 0 for the oldest traded-in package, as the window asks
-  std::int16_t item = 0;  //!< support contract or other item number (1 for the first)
-  Separators separators;  //!< for the price texts
+  int from = 0;           //!< the From package (cross-grade, new package)
+  std::optional<int> to;  //!< the To package of a cross-grade; none while none is chosen
+  //! The dealer discount; a new package without one is priced at its list price.
+  std::optional<Discount> discount;
+  int ageBand = 0;  //!< 0 for the oldest traded-in package
+  int item = 0;     //!< support contract or other item number (1 for the first)
 };
 
-//! One screen effect of a refusal.
-struct RefusalStep {
-  enum class Action { ClearBoxes, Warn };
-  Action action = Action::ClearBoxes;
-  std::string message;  //!< the warning, lines separated by CR LF; empty for ClearBoxes
+//! Why a request is refused; each has its own warning.
+enum class Refusal {
+  SamePackage,         //!< a cross-grade to the package the customer owns
+  ToPipwick,           //!< no package is upgraded to PIPWICK
+  NotInDatabase,       //!< the tables serve the pair but list no price for it
+  FewerTerminals,      //!< the move would reduce the number of terminals
+  DiscountOutOfRange,  //!< the discount is below 0 % or above 100 %
 };
 
-//! What the window shows for a request.
+//! The answer to a request.
 struct Quote {
   enum class Outcome {
-    Priced,     //!< both boxes show `price`
-    Refused,    //!< `steps` clear the boxes and warn, in this order
-    Unchanged,  //!< the boxes keep what they show
+    Priced,     //!< the amounts below
+    Refused,    //!< for the reasons below, in the order they are shown
+    Unchanged,  //!< nothing to price: whatever was shown stays
   };
   Outcome outcome = Outcome::Unchanged;
-  ShownPrice price;
-  std::vector<RefusalStep> steps;
+  Money excludingVat;
+  double includingVat = 0;  //!< rounded to cents; it stays a double, only ever shown
+  std::vector<Refusal> reasons;
 
   bool Priced() const { return outcome == Outcome::Priced; }
 };
 
 //! The only place where a price is computed. Throws OverflowError, RangeError or
-//! FloatingPointError when an amount, index or step leaves its range; nothing is shown then.
+//! FloatingPointError when an amount, index or step leaves its range.
 Quote Price(const PriceBook& book, const QuoteRequest& request);
 
-//! A refusal that clears the boxes and then shows the message, or shows it and then clears them.
-Quote ClearThenWarn(std::string message);
-Quote WarnThenClear(std::string message);
+//! The answer that prices an amount excluding VAT, and the answer that refuses for a reason.
+Quote PricedAt(Money excludingVat);
+Quote RefusedFor(Refusal reason);
 
 }  // namespace corvane

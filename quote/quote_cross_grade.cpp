@@ -6,7 +6,6 @@
 
 #include "quote/discount.h"
 #include "quote/look_up_cross_grade.h"
-#include "quote/messages.h"
 #include "quote/package_name.h"
 #include "quote/percentage.h"
 
@@ -33,8 +32,8 @@ bool RulesRefuseFewerTerminals(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-Money TradeInValue(const PriceBook& book, std::string_view fromText, std::int16_t fromIndex,
-                   std::int16_t toIndex, int band) {
+Money TradeInValue(const PriceBook& book, int fromIndex, int toIndex, int band) {
+  const std::string& fromText = book.PackageName[fromIndex];
   const Money newPrice = book.PackagePrice[fromIndex];
   const auto percentage = [&](Money percent) {
     return PercentageOf(newPrice, percent, "A trade-in value");
@@ -68,11 +67,11 @@ Money TradeInValue(const PriceBook& book, std::string_view fromText, std::int16_
 }
 
 Quote QuoteCrossGrade(const PriceBook& book, const QuoteRequest& request) {
-  const std::string& from = request.fromText;
-  const std::string& to = request.toText;
-  if (to == from) return ClearThenWarn(std::string(kSamePackageMessage));
-  if (Contains(to, "PIPWICK")) return ClearThenWarn(std::string(kPipwickMessage));
-  if (request.toListPosition <= 0) return Quote{};
+  if (!request.to) return Quote{};
+  const std::string& from = book.PackageName[request.from];
+  const std::string& to = book.PackageName[*request.to];
+  if (to == from) return RefusedFor(Refusal::SamePackage);
+  if (Contains(to, "PIPWICK")) return RefusedFor(Refusal::ToPipwick);
 
   const Lookup listed = LookUpCrossGrade(book, from, to, request.ageBand);
   Money quote = listed.price;
@@ -80,20 +79,19 @@ Quote QuoteCrossGrade(const PriceBook& book, const QuoteRequest& request) {
     case LookupStatus::Found:
       break;
     case LookupStatus::NotListed:
-      return ClearThenWarn(NotInDatabaseMessage());
+      return RefusedFor(Refusal::NotInDatabase);
     case LookupStatus::FewerTerminals:
-      return WarnThenClear(ReductionMessage());
+      return RefusedFor(Refusal::FewerTerminals);
     case LookupStatus::NotApplicable:
-      if (RulesRefuseFewerTerminals(from, to)) return WarnThenClear(ReductionMessage());
-      quote = book.PackagePrice[request.toIndex] -
-              TradeInValue(book, from, request.fromIndex, request.toIndex, request.ageBand);
+      if (RulesRefuseFewerTerminals(from, to)) return RefusedFor(Refusal::FewerTerminals);
+      quote = book.PackagePrice[*request.to] -
+              TradeInValue(book, request.from, *request.to, request.ageBand);
       break;
   }
 
-  const std::string discount = request.discountText.value_or(std::string());
-  if (DiscountOutOfRange(discount)) return ClearThenWarn(std::string(kDiscountRangeMessage));
-  const Money discounted = DiscountCrossGrade(quote, discount);
-  return Quote{Quote::Outcome::Priced, PriceForDisplay(discounted, request.separators), {}};
+  const Discount discount = request.discount.value_or(Discount{});
+  if (discount.OutOfRange()) return RefusedFor(Refusal::DiscountOutOfRange);
+  return PricedAt(DiscountCrossGrade(quote, discount));
 }
 
 }  // namespace corvane

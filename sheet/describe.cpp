@@ -2,8 +2,6 @@
 
 #include <string_view>
 
-#include "quote/discount.h"
-
 namespace corvane {
 namespace {
 
@@ -16,11 +14,11 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::string DiscountClause(const QuoteRequest& request) {
-  if (!request.discountText) return {};
-  const std::string_view discount = Trimmed(*request.discountText);
-  // Read as the price reads it: "0,5%" takes half a percent off, so it is named.
-  if (discount.empty() || DiscountPercent(discount) == 0) return {};
-  return ", dealer discount " + std::string(discount);
+  if (!request.discount) return {};
+  const std::string_view written = Trimmed(request.discount->written);
+  // Named when it takes something off as the price reads it: "0,5%" takes half a percent.
+  if (written.empty() || request.discount->percent == 0) return {};
+  return ", dealer discount " + std::string(written);
 }
 
 }  // namespace
@@ -28,10 +26,10 @@ std::string DiscountClause(const QuoteRequest& request) {
 std::string Describe(const PriceBook& book, const QuoteRequest& request) {
   switch (request.kind) {
     case QuoteKind::CrossGrade:
-      return "Cross-grade from " + request.fromText + " to " + request.toText +
-             DiscountClause(request);
+      return "Cross-grade from " + book.PackageName[request.from] + " to " +
+             book.PackageName[request.to.value_or(0)] + DiscountClause(request);
     case QuoteKind::NewPackage:
-      return "New package " + book.PackageName[request.fromIndex] + DiscountClause(request);
+      return "New package " + book.PackageName[request.from] + DiscountClause(request);
     case QuoteKind::Support: {
       const std::string& text = book.SupportItem[request.item];
       return text.starts_with(kSupportPrefix) ? text : "Support contract " + text;

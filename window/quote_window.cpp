@@ -8,7 +8,9 @@
 
 #include "money/errors.h"
 #include "pricebook/listed_entries.h"
+#include "quote/messages.h"
 #include "quote/package_name.h"
+#include "quote/present.h"
 #include "sheet/describe.h"
 #include "window/find_entry.h"
 #include "window/window_texts.h"
@@ -91,15 +93,7 @@ void QuoteWindow::Combo1_Click() {
   held_.clear();
   const int chosen = c_.Combo1.ListIndex();
   if (chosen < 0) return;
-  SetAgeLayout(c_.Combo1.Text());
-  state_.FromIndex = Narrow16(c_.Combo1.ItemData(chosen));
-  FillToList(Narrow16(std::int64_t{state_.FromIndex} + 1));
-  // The discount goes back to "0%" only now that the To list is refilled and has no selection,
-  // so the nested discount event never quotes the new From package against an old To package.
-  SelectDiscount(0);
-  QuoteRequest listPrice = Request(QuoteKind::NewPackage);
-  listPrice.fromIndex = state_.FromIndex;
-  Show(listPrice);
+  ChooseFrom(Narrow16(c_.Combo1.ItemData(chosen)));
 }
 
 void QuoteWindow::Combo2_Click() {
@@ -108,9 +102,7 @@ void QuoteWindow::Combo2_Click() {
   if (chosen < 0) return;
   // A typed From text is no package: nothing is priced until one is chosen from the list.
   if (c_.Combo1.ListIndex() < 0) return ClearCrossGradeBoxes();
-  if (c_.Combo2.Text() == kNothingSelected) return ShowDiscountedNewPrice();
-  state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(chosen)} - 1);
-  Show(CrossGradeRequest());
+  ChooseTo(chosen);
 }
 
 void QuoteWindow::Combo3_Click() {
@@ -170,11 +162,12 @@ void QuoteWindow::Combo3_LostFocus() {
 }
 
 void QuoteWindow::List1_Click() {
-  QuoteRequest item = Request(state_.SupportMode ? QuoteKind::Support : QuoteKind::Other);
+  QuoteRequest item;
+  item.kind = state_.SupportMode ? QuoteKind::Support : QuoteKind::Other;
   item.item = Narrow16(std::int64_t{c_.List1.ListIndex()} + 1);
-  const Quote quote = Price(book_, item);
-  ShowPrice(quote.price, c_.txtSuppExcl, c_.txtSuppIncl);
-  itemShown_ = PricedItem{Describe(book_, item), quote.price};
+  const Presentation shown = Present(Price(book_, item), separators_, VendorPhone());
+  ShowPrice(shown.price, c_.txtSuppExcl, c_.txtSuppIncl);
+  itemShown_ = PricedItem{Describe(book_, item), shown.price};
 }
 
 void QuoteWindow::optAge_Click(std::int16_t /*index*/) {
@@ -209,21 +202,34 @@ void QuoteWindow::FillSupportList() {
   FillItemList(c_.List1, book_.SupportItem);
 }
 
-QuoteRequest QuoteWindow::Request(QuoteKind kind) const {
-  QuoteRequest request;
-  request.kind = kind;
-  request.separators = separators_;
-  return request;
+// The From list's entries carry their catalogue index as their tag.
+void QuoteWindow::ChooseFrom(std::int16_t from) {
+  SetAgeLayout(book_.PackageName[from]);
+  state_.FromIndex = from;
+  FillToList(Narrow16(std::int64_t{from} + 1));
+  // The discount goes back to "0%" only now that the To list is refilled and has no selection,
+  // so the nested discount event never quotes the new From package against an old To package.
+  SelectDiscount(0);
+  QuoteRequest listPrice;
+  listPrice.kind = QuoteKind::NewPackage;
+  listPrice.from = from;
+  Show(listPrice);
 }
 
-QuoteRequest QuoteWindow::CrossGradeRequest() const {
-  QuoteRequest request = Request(QuoteKind::CrossGrade);
-  request.fromText = c_.Combo1.Text();
-  request.toText = c_.Combo2.Text();
-  request.fromIndex = state_.FromIndex;
-  request.toIndex = state_.ToIndex;
-  request.toListPosition = c_.Combo2.ListIndex();
-  request.discountText = c_.Combo3.Text();
+// The To list's first entry is "Nothing Selected"; the others carry their catalogue index plus
+// one as their tag.
+void QuoteWindow::ChooseTo(int position) {
+  if (position == 0) return ShowDiscountedNewPrice();
+  state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(position)} - 1);
+  Show(CrossGradeRequest(position));
+}
+
+QuoteRequest QuoteWindow::CrossGradeRequest(int toPosition) const {
+  QuoteRequest request;
+  request.kind = QuoteKind::CrossGrade;
+  request.from = state_.FromIndex;
+  if (toPosition > 0) request.to = state_.ToIndex;
+  request.discount = ReadDiscount(c_.Combo3.Text());
   request.ageBand = AgeBand();
   return request;
 }
@@ -237,15 +243,15 @@ int QuoteWindow::AgeBand() const {
 }
 
 void QuoteWindow::Show(const QuoteRequest& request) {
-  const Quote quote = Price(book_, request);
-  switch (quote.outcome) {
+  const Presentation shown = Present(Price(book_, request), separators_, VendorPhone());
+  switch (shown.outcome) {
     case Quote::Outcome::Priced:
       NoteCrossGradeBoxes("");
-      ShowPrice(quote.price, c_.txtExclPrice, c_.txtInclPrice);
-      crossGradeShown_ = PricedItem{Describe(book_, request), quote.price};
+      ShowPrice(shown.price, c_.txtExclPrice, c_.txtInclPrice);
+      crossGradeShown_ = PricedItem{Describe(book_, request), shown.price};
       return;
     case Quote::Outcome::Refused:
-      for (const RefusalStep& step : quote.steps) {
+      for (const RefusalStep& step : shown.steps) {
         if (step.action == RefusalStep::Action::ClearBoxes) {
           ClearCrossGradeBoxes();
         } else if (quiet_) {
@@ -333,16 +339,18 @@ void QuoteWindow::SetAgeLayout(const std::string& fromText) {
 }
 
 void QuoteWindow::ShowDiscountedNewPrice() {
-  QuoteRequest request = Request(QuoteKind::NewPackage);
-  request.fromIndex = state_.FromIndex;
-  request.discountText = c_.Combo3.Text();
+  QuoteRequest request;
+  request.kind = QuoteKind::NewPackage;
+  request.from = state_.FromIndex;
+  request.discount = ReadDiscount(c_.Combo3.Text());
   Show(request);
 }
 
 void QuoteWindow::QuoteChosenPair() {
+  const int toPosition = c_.Combo2.ListIndex();
   state_.FromIndex = Narrow16(c_.Combo1.ItemData(c_.Combo1.ListIndex()));
-  state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(c_.Combo2.ListIndex())} - 1);
-  Show(CrossGradeRequest());
+  state_.ToIndex = Narrow16(std::int64_t{c_.Combo2.ItemData(toPosition)} - 1);
+  Show(CrossGradeRequest(toPosition));
 }
 
 }  // namespace corvane

@@ -104,11 +104,15 @@ class QuoteWindow {
   }
 
  private:
-  //! A request of that kind, with the window's separators.
-  QuoteRequest Request(QuoteKind kind) const;
-  //! A cross-grade of the chosen From and To entries, as the fields show them.
-  QuoteRequest CrossGradeRequest() const;
-  //! Prices the request and shows the quote in the cross-grade price boxes: the price, the
+  //! The From package chosen, by its catalogue index: the age question, the To list and the
+  //! discount are set for it and its list price is shown.
+  void ChooseFrom(std::int16_t from);
+  //! The To list's entry at the position was chosen while a From package is.
+  void ChooseTo(int position);
+  //! A cross-grade of the chosen packages at the discount the field shows; the To list's
+  //! position 0, "Nothing Selected", asks for none.
+  QuoteRequest CrossGradeRequest(int toPosition) const;
+  //! Prices the request and shows the answer in the cross-grade price boxes: the price, the
   //! refusal's steps in their order, or nothing at all.
   void Show(const QuoteRequest& request);
   void ClearCrossGradeBoxes();

@@ -21,8 +21,8 @@
 #include <string>
 
 #include "pricebook/effective_date.h"
+#include "pricelist/price_list_sections.h"
 #include "qt/qt_text.h"
-#include "quote/messages.h"
 
 namespace corvane {
 namespace {
@@ -39,17 +39,21 @@ constexpr double kRowHeight = 12.5;
 
 const QString kTitle = QStringLiteral("Corvane Price List");
 
-// A short phrase for each warning a price can be refused with; the notes give the warning whole.
-QString PhraseFor(const std::string& refusal) {
-  const std::array<std::pair<std::string, std::string_view>, 5> phrases{{
-      {std::string(FirstLine(NotInDatabaseMessage())), "not in the price book"},
-      {std::string(FirstLine(ReductionMessage())), "fewer terminals"},
-      {std::string(kDiscountRangeMessage), "discount out of range"},
-      {std::string(kSamePackageMessage), "same package"},
-      {std::string(kPipwickMessage), "no upgrade to PIPWICK"},
-  }};
-  for (const auto& [firstLine, phrase] : phrases) {
-    if (refusal == firstLine) return ToQString(phrase);
+// A short phrase for the reason a price was refused; the notes give the warning whole. An error
+// that stopped the quote has no reason of its own.
+QString PhraseFor(const std::vector<Refusal>& reasons) {
+  if (reasons.size() != 1) return QStringLiteral("not quoted");
+  switch (reasons.front()) {
+    case Refusal::NotInDatabase:
+      return QStringLiteral("not in the price book");
+    case Refusal::FewerTerminals:
+      return QStringLiteral("fewer terminals");
+    case Refusal::DiscountOutOfRange:
+      return QStringLiteral("discount out of range");
+    case Refusal::SamePackage:
+      return QStringLiteral("same package");
+    case Refusal::ToPipwick:
+      return QStringLiteral("no upgrade to PIPWICK");
   }
   return QStringLiteral("not quoted");
 }
@@ -197,38 +201,29 @@ std::vector<Block> BuildBlocks(const std::vector<PriceListRow>& rows, std::strin
                            .arg(ToQString(discount)))},
        {}});
   Notes notes;
-  const std::array<std::pair<PriceKind, QString>, 4> sections{{
-      {PriceKind::New, QStringLiteral("New packages")},
-      {PriceKind::CrossGrade, QStringLiteral("Cross-grades")},
-      {PriceKind::Support, QStringLiteral("Support contracts")},
-      {PriceKind::Other, QStringLiteral("Other items")},
-  }};
-  for (const auto& [kind, title] : sections) {
+  // A block for each From package's group of cross-grades, and for each row of the other
+  // sections; the first block of a section opens with its title and column heads.
+  for (const PriceListSection& section : Sections(rows)) {
+    const QString title = ToQString(section.title);
     bool first = true;
     bool shaded = false;
-    const std::string* group = nullptr;
-    for (const PriceListRow& row : rows) {
-      if (row.kind != kind) continue;
-      const int note = row.Refused() ? notes.NumberFor(row) : 0;
-      // A new block for each row, or for each From package's group of cross-grades.
-      if (kind != PriceKind::CrossGrade || group == nullptr || *group != row.from) {
-        blocks.push_back({{}, title});
-        if (first) {
-          blocks.back().lines = {layout.SectionTitle(title), layout.ColumnHeads()};
-          first = false;
-        }
-        if (kind == PriceKind::CrossGrade) {
-          group = &row.from;
-          shaded = false;
-          blocks.back().lines.push_back(
-              layout.Group(QStringLiteral("From ") + ToQString(row.from)));
-        }
+    const auto newBlock = [&] {
+      blocks.push_back({{}, title});
+      if (first) blocks.back().lines = {layout.SectionTitle(title), layout.ColumnHeads()};
+      first = false;
+    };
+    for (const PriceListGroup& group : section.groups) {
+      if (!group.heading.empty()) {
+        newBlock();
+        shaded = false;
+        blocks.back().lines.push_back(layout.Group(ToQString(group.heading)));
       }
-      const QString label = kind == PriceKind::CrossGrade
-                                ? QStringLiteral("to ") + ToQString(row.to)
-                                : ToQString(row.from);
-      blocks.back().lines.push_back(layout.Row(label, row, note, shaded));
-      shaded = !shaded;
+      for (const PriceListRow* row : group.rows) {
+        const int note = row->Refused() ? notes.NumberFor(*row) : 0;
+        if (group.heading.empty()) newBlock();
+        blocks.back().lines.push_back(layout.Row(ToQString(RowLabel(*row)), *row, note, shaded));
+        shaded = !shaded;
+      }
     }
   }
   if (!notes.Texts().empty()) {
@@ -351,7 +346,7 @@ class Painter {
     if (row.Refused()) {
       Text(fonts_.italic, QRectF(excludingLeft - 40, top, 2 * kAmountWidth + 40, kRowHeight),
            Qt::AlignRight | vertical,
-           QStringLiteral("%1 (note %2)").arg(PhraseFor(row.refusal)).arg(line.note));
+           QStringLiteral("%1 (note %2)").arg(PhraseFor(row.reasons)).arg(line.note));
       return;
     }
     Text(fonts_.text, QRectF(excludingLeft, top, kAmountWidth, kRowHeight),

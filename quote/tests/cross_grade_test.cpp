@@ -20,8 +20,9 @@ const std::string kTess1 = "Windows Tessaline 1", kDravon24 = "Windows Dravon Bu
 const std::string kGarrowin = "Windows Garrowin Manager", kTollbane = "Windows Tollbane Manager";
 const std::string kQuaymart = "Quaymart Manager AddOn", kSms = "SMS Manager AddOn";
 const std::string kSame(kSamePackageMessage), kToPip(kPipwickMessage);
-const std::string kRange(kDiscountRangeMessage), kNotListed = NotInDatabaseMessage();
-const std::string kFewer = ReductionMessage();
+const std::string kRange(kDiscountRangeMessage);
+const std::string kNotListed = NotInDatabaseMessage(VendorPhone());
+const std::string kFewer = ReductionMessage(VendorPhone());
 
 // The catalogue index of a package name; 0 for a name the catalogue does not hold.
 std::int16_t IndexOf(const std::string& name) {
@@ -37,8 +38,7 @@ Lookup LookUp(const PriceBook& book, const std::string& from, const std::string&
 
 // The effects the window shows for a cross-grade of two catalogue packages.
 EffectLog Quoted(const std::string& from, const std::string& to, int age, std::string discount) {
-  return LogOf(Price(FilledBook(),
-                     CrossGrade(from, to, IndexOf(from), IndexOf(to), age, std::move(discount))));
+  return LogOf(Price(FilledBook(), CrossGrade(IndexOf(from), IndexOf(to), age, discount)));
 }
 
 TEST(LookUpCrossGrade, StatusAndPriceForPairsOfTheFilledPriceBook) {
@@ -47,7 +47,7 @@ TEST(LookUpCrossGrade, StatusAndPriceForPairsOfTheFilledPriceBook) {
   using enum LookupStatus;
   const struct { std::string from, to; int age; LookupStatus status; int price; } cases[] = {
       {kHB1, kHB3, 2, Found, 1600}, {kZeph, kHB1, 2, Found, 3300},  // no age-2 price
-      {kDosPro, kTollbane, 2, Found, 1700},
+      {kDosPro, kTollbane, 2, Found, 1700}, {kDosPro, kGarrowin, 1, Found, 1800},
       {"DOS CorvPLUS Garrowin Manager", kDosPro, 1, Found, 2500},
       {kGarrowin, kTollbane, 0, NotListed, 0},
       {"VAULTA Manager AddOn", "VAULTA Manager Stand-Alone", 0, NotListed, 0},
@@ -122,8 +122,7 @@ TEST(Price, QuotesAndRefusalsOfTheFilledPriceBook) {
       {"Windows Dravon Builder 99", "Windows Dravon Builder 140", "0%", 0,
        Shown("50,000.00", "57,000.00")},
       {kTess1, kDravon24, "0%", 1, Shown("32,500.00", "37,050.00")},  // no age-1 price
-      {"DOS PRO Garrowin Manager", kGarrowin, "0%", 1, Shown("1,800.00", "2,052.00")},
-      {kDravon24, kZeph, "0%", 0, Shown("2,200.00", "2,508.00")},  // Strovane: fewer is allowed
+      {kDravon24, kZeph, "0%", 0, Shown("2,200.00", "2,508.00")},     // Strovane: fewer is allowed
       {kHB1, kHB1, "0%", 0, ClearThenWarn(kSame)},
       {kHB1, kPip, "0%", 0, ClearThenWarn(kToPip)},
       {kGarrowin, kTollbane, "0%", 0, ClearThenWarn(kNotListed)},
@@ -145,12 +144,12 @@ TEST(Price, QuotesAndRefusalsOfTheFilledPriceBook) {
 }
 
 TEST(Price, NewPackagesSupportContractsAndOtherItems) {
-  const auto request = [](QuoteKind kind, std::int16_t index, std::optional<std::string> discount) {
+  const auto request = [](QuoteKind kind, int index, std::optional<std::string> discount) {
     QuoteRequest r;
     r.kind = kind;
-    r.fromIndex = index;
+    r.from = index;
     r.item = index;
-    r.discountText = std::move(discount);
+    if (discount) r.discount = ReadDiscount(*discount);
     return r;
   };
   using enum QuoteKind;
@@ -174,29 +173,37 @@ TEST(Price, NewPackagesSupportContractsAndOtherItems) {
   }
   EXPECT_THROW(Price(FilledBook(), request(NewPackage, 71, "0%")), RangeError);
   // The separators reach both texts.
-  QuoteRequest german = request(NewPackage, IndexOf(kHB1), "0%");
-  german.separators = {".", ","};
-  EXPECT_EQ(LogOf(Price(FilledBook(), german)), Shown("4.200,00", "4.788,00"));
+  EXPECT_EQ(LogOf(Price(FilledBook(), request(NewPackage, IndexOf(kHB1), "0%")), {".", ","}),
+            Shown("4.200,00", "4.788,00"));
 }
 
-TEST(Price, MessagesNothingSelectedAndErrors) {
+TEST(Present, WarningsGiveTheTelephoneNumberTheyAreGiven) {
   const std::string referral =
-      "\r\n\r\nRefer to the printed Corvane Price List or contact Corvane on " +
-      std::string(VendorPhone()) + ".";
-  EXPECT_EQ(kNotListed, "SORRY! THAT PRICE IS NOT IN THE DATABASE." + referral);
-  EXPECT_EQ(kFewer, "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS." + referral);
+      "\r\n\r\nRefer to the printed Corvane Price List or contact Corvane on (012) 345-6789.";
+  const std::pair<Refusal, std::string> cases[] = {
+      {Refusal::NotInDatabase, "SORRY! THAT PRICE IS NOT IN THE DATABASE." + referral},
+      {Refusal::FewerTerminals, "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS." + referral},
+      {Refusal::SamePackage, kSame},
+      {Refusal::ToPipwick, kToPip},
+      {Refusal::DiscountOutOfRange, kRange}};
+  for (const auto& [reason, text] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(WarningText(reason, "(012) 345-6789"), text);
+    EXPECT_EQ(Present(RefusedFor(reason), {}, "(012) 345-6789").Warnings(),
+              std::vector<std::string>{text});
+  }
+}
 
-  QuoteRequest nothing = CrossGrade(kHB1, "Nothing Selected", 4, 0);
-  for (int position : {0, -1}) {
-    nothing.toListPosition = position;
-    EXPECT_EQ(Price(FilledBook(), nothing).outcome, Quote::Outcome::Unchanged);
-  }
+TEST(Price, NothingSelectedAndErrors) {
+  QuoteRequest nothing = CrossGrade(IndexOf(kHB1), 0);
+  nothing.to.reset();
+  EXPECT_EQ(Price(FilledBook(), nothing).outcome, Quote::Outcome::Unchanged);
   for (const auto& [from, to] : {std::pair{23, 71}, {23, -1}, {71, 24}}) {
-    const auto fromIndex = static_cast<std::int16_t>(from), toIndex = static_cast<std::int16_t>(to);
-    EXPECT_THROW(Price(FilledBook(), CrossGrade(kTollbane, kQuaymart, fromIndex, toIndex)),
-                 RangeError);
+    EXPECT_THROW(Price(FilledBook(), CrossGrade(from, to)), RangeError);
   }
-  EXPECT_THROW(Price(FilledBook(), CrossGrade(kHB1, "Windows HB 40000", 4, 8)), OverflowError);
+  auto book = std::make_unique<PriceBook>(FilledBook());
+  book->PackageName.Set(8, "Windows HB 40000");
+  EXPECT_THROW(Price(*book, CrossGrade(IndexOf(kHB1), 8)), OverflowError);
 }
 
 // Trade-in credits for package 10 (new price 2000.00): the percentages A 10, B 20, C 30 and D 40
@@ -217,7 +224,7 @@ std::unique_ptr<PriceBook> TradeInBook() {
 TEST(TradeInValue, EachRuleOfTheRuleTable) {
   const auto book = TradeInBook();
   // clang-format off
-  const struct { const char* from; std::int16_t toIndex; int band, credit; } cases[] = {
+  const struct { const char* from; int toIndex; int band, credit; } cases[] = {
       {"Other", 1, 0, 200}, {"Other", 5, 2, 240}, {"Other", 11, 1, 220},      // percentage A
       {"Other", 12, 0, 400}, {"Other", 12, 1, 500},                           // amount - 100
       {"ZEPH", 13, 0, 200}, {"ZEPH", 17, 2, 700},                             // amount (- 300)
@@ -236,16 +243,17 @@ TEST(TradeInValue, EachRuleOfTheRuleTable) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.from) + " -> " + std::to_string(c.toIndex) + ", band " +
                  std::to_string(c.band));
-    EXPECT_EQ(TradeInValue(*book, c.from, 10, c.toIndex, c.band), Units(c.credit));
+    book->PackageName.Set(10, c.from);
+    EXPECT_EQ(TradeInValue(*book, 10, c.toIndex, c.band), Units(c.credit));
   }
   // A percentage credit is rounded to the cent, exact halves to even: 1 % of 12.50 and of 37.50.
   book->PackagePrice.Set(11, Dec("12.50"));
   book->PackagePrice.Set(12, Dec("37.50"));
   book->TradeInPercentA.Set(11, 0, Units(1));
   book->TradeInPercentA.Set(12, 0, Units(1));
-  EXPECT_EQ(TradeInValue(*book, "Other", 11, 5, 0), Dec("0.12"));
-  EXPECT_EQ(TradeInValue(*book, "Other", 12, 5, 0), Dec("0.38"));
-  EXPECT_THROW(TradeInValue(*book, "Other", 71, 5, 0), RangeError);
+  EXPECT_EQ(TradeInValue(*book, 11, 5, 0), Dec("0.12"));
+  EXPECT_EQ(TradeInValue(*book, 12, 5, 0), Dec("0.38"));
+  EXPECT_THROW(TradeInValue(*book, 71, 5, 0), RangeError);
 }
 
 // Pairs the tables do not serve (no space in a name, or a DOS package into Windows) are priced by
@@ -257,7 +265,7 @@ TEST(QuoteCrossGrade, RuleQuotesCreditTheTradeIn) {
   book->PackagePrice.Set(51, Units(9000));
   const struct {
     std::string from, to;
-    std::int16_t toIndex;
+    int toIndex;
     int age;
     std::string discount;
     EffectLog log;
@@ -273,14 +281,17 @@ TEST(QuoteCrossGrade, RuleQuotesCreditTheTradeIn) {
        Shown("4,600.00", "5,244.00")}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.from + " -> " + c.to + " at " + c.discount);
-    EXPECT_EQ(LogOf(Price(*book, CrossGrade(c.from, c.to, 10, c.toIndex, c.age, c.discount))),
-              c.log);
+    book->PackageName.Set(10, c.from);
+    book->PackageName.Set(c.toIndex, c.to);
+    EXPECT_EQ(LogOf(Price(*book, CrossGrade(10, c.toIndex, c.age, c.discount))), c.log);
   }
   // No discount leaves a quote in fractions of a cent as it is, for the display to round.
   book->TradeInAmount.Set(10, 0, Dec("0.015"));
-  const Quote quote = Price(*book, CrossGrade("Other", "Warranty", 10, 32));
+  book->PackageName.Set(10, "Other");
+  book->PackageName.Set(32, "Warranty");
+  const Quote quote = Price(*book, CrossGrade(10, 32));
   EXPECT_EQ(LogOf(quote), Shown("2,499.99", "2,849.98"));
-  EXPECT_EQ(quote.price.excludingVat, Dec("2499.985"));
+  EXPECT_EQ(quote.excludingVat, Dec("2499.985"));
 }
 
 TEST(PackageName, FamilyAndTerminalCount) {

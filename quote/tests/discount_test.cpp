@@ -12,14 +12,17 @@ namespace {
 
 // A comma and a point both mark the decimals, so the same text means the same discount in
 // every desktop language; neither ever groups thousands.
-TEST(DiscountPercent, ReadsACommaOrAPointAsTheDecimalMark) {
+TEST(ReadDiscount, ReadsACommaOrAPointAsTheDecimalMark) {
   // clang-format off
   const std::tuple<std::string, double> cases[] = {
       {"12,5%", 12.5}, {"12.5%", 12.5}, {"12,5", 12.5}, {",5%", 0.5}, {"0,25%", 0.25},
       {"1.000%", 1.0}, {"1,000%", 1.0}, {"1,5,7%", 1.5}, {"1.5,7%", 1.5}, {"1 2,5 %", 12.5},
       {"-2,5%", -2.5}, {"1,5e1%", 15.0}, {"15%", 15.0}, {"%", 0.0}, {",%", 0.0}, {"", 0.0}};
   // clang-format on
-  for (const auto& [text, percent] : cases) EXPECT_EQ(DiscountPercent(text), percent) << text;
+  for (const auto& [text, percent] : cases) {
+    EXPECT_EQ(ReadDiscount(text).percent, percent) << text;
+    EXPECT_EQ(ReadDiscount(text).written, text);
+  }
 }
 
 TEST(ApplyDiscount, TakesThePercentageTheTextNamesWithoutBound) {
@@ -33,24 +36,26 @@ TEST(ApplyDiscount, TakesThePercentageTheTextNamesWithoutBound) {
       {Dec("184.21"), "12,5%", Dec("161.18")}};
   // clang-format on
   for (const auto& [price, discount, discounted] : cases) {
-    EXPECT_EQ(ApplyDiscount(price, discount), discounted) << discount;
+    EXPECT_EQ(ApplyDiscount(price, ReadDiscount(discount)), discounted) << discount;
   }
-  EXPECT_THROW(ApplyDiscount(Units(100), "1e999%"), FloatingPointError);
-  EXPECT_THROW(ApplyDiscount(Money(), "1e999%"), FloatingPointError);  // 0 times infinity
-  EXPECT_THROW(ApplyDiscount(Units(1000), "1e20%"), OverflowError);
+  EXPECT_THROW(ApplyDiscount(Units(100), ReadDiscount("1e999%")), FloatingPointError);
+  // 0 times infinity
+  EXPECT_THROW(ApplyDiscount(Money(), ReadDiscount("1e999%")), FloatingPointError);
+  EXPECT_THROW(ApplyDiscount(Units(1000), ReadDiscount("1e20%")), OverflowError);
 
   // At 0 % every price held to the cent comes back unchanged; the two three-decimal support
   // prices are rounded on the doubles they become, which lie just below the half.
   const PriceBook& book = FilledBook();
+  const Discount none = ReadDiscount("0%");
   for (int i = 0; i <= book.SupportPrice.UpperBound(); ++i) {
     const Money price = book.SupportPrice[i], other = book.OtherPrice[i];
     const Money kept = price == Dec("657.895")  ? Dec("657.89")
                        : price == Dec("70.175") ? Dec("70.17")
                                                 : price;
-    EXPECT_EQ(ApplyDiscount(price, "0%"), kept) << i;
-    EXPECT_EQ(ApplyDiscount(other, "0%"), other) << i;
+    EXPECT_EQ(ApplyDiscount(price, none), kept) << i;
+    EXPECT_EQ(ApplyDiscount(other, none), other) << i;
     if (i <= book.PackagePrice.UpperBound()) {
-      EXPECT_EQ(ApplyDiscount(book.PackagePrice[i], "0%"), book.PackagePrice[i]) << i;
+      EXPECT_EQ(ApplyDiscount(book.PackagePrice[i], none), book.PackagePrice[i]) << i;
     }
   }
 }
@@ -66,18 +71,18 @@ TEST(DiscountCrossGrade, MultipliesInMoneyAndKeepsAZeroDiscountExact) {
       {Units(1600), "12,5%", Units(1400)}};
   // clang-format on
   for (const auto& [quote, discount, discounted] : cases) {
-    EXPECT_EQ(DiscountCrossGrade(quote, discount), discounted) << discount;
+    EXPECT_EQ(DiscountCrossGrade(quote, ReadDiscount(discount)), discounted) << discount;
   }
-  EXPECT_THROW(DiscountCrossGrade(Units(100), "1e999%"), OverflowError);
+  EXPECT_THROW(DiscountCrossGrade(Units(100), ReadDiscount("1e999%")), OverflowError);
 }
 
-TEST(DiscountOutOfRange, AcceptsZeroToOneHundredPercent) {
+TEST(Discount, IsInRangeFromZeroToOneHundredPercent) {
   for (const char* text :
        {"150%", "100.01%", "100,01%", "-0.01%", "-0,01%", "-5%", "1e999%", "-1e999%"}) {
-    EXPECT_TRUE(DiscountOutOfRange(text)) << text;
+    EXPECT_TRUE(ReadDiscount(text).OutOfRange()) << text;
   }
   for (const char* text : {"100%", "12.5%", "12,5%", "100,00%", "0%", "-0%", "80%", "%", ""}) {
-    EXPECT_FALSE(DiscountOutOfRange(text)) << text;
+    EXPECT_FALSE(ReadDiscount(text).OutOfRange()) << text;
   }
 }
 

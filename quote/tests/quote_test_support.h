@@ -1,6 +1,6 @@
 // Shared by the quote engine's tests: the filled price book, requests written briefly, and the
-// screen effects of a quote in order, one text each: "excl:" or "incl:" and the text written into
-// that price box, or "warn:" and the warning's text.
+// screen effects of an answer as presented, in order, one text each: "excl:" or "incl:" and the
+// text written into that price box, or "warn:" and the warning's text.
 #pragma once
 
 #include <string>
@@ -9,6 +9,8 @@
 
 #include "money_test_support.h"
 #include "pricebook/price_book.h"
+#include "quote/messages.h"
+#include "quote/present.h"
 #include "quote/quote.h"
 
 namespace corvane::testing {
@@ -30,14 +32,15 @@ inline EffectLog WarnThenClear(std::string_view text) {
   return {"warn:" + std::string(text), "excl:", "incl:"};
 }
 
-//! What the window does with the quote, as the effect log of the two cross-grade boxes.
-inline EffectLog LogOf(const Quote& quote) {
-  switch (quote.outcome) {
+//! What the window does with the answer, as the effect log of the two cross-grade boxes.
+inline EffectLog LogOf(const Quote& quote, const Separators& separators = {}) {
+  const Presentation shown = Present(quote, separators, VendorPhone());
+  switch (shown.outcome) {
     case Quote::Outcome::Priced:
-      return Shown(quote.price.excludingText, quote.price.includingText);
+      return Shown(shown.price.excludingText, shown.price.includingText);
     case Quote::Outcome::Refused: {
       EffectLog log;
-      for (const RefusalStep& step : quote.steps) {
+      for (const RefusalStep& step : shown.steps) {
         if (step.action == RefusalStep::Action::ClearBoxes) {
           log.insert(log.end(), {"excl:", "incl:"});
         } else {
@@ -53,15 +56,12 @@ inline EffectLog LogOf(const Quote& quote) {
 }
 
 //! A cross-grade request as the window makes it once both entries are chosen.
-inline QuoteRequest CrossGrade(std::string from, std::string to, std::int16_t fromIndex,
-                               std::int16_t toIndex, int ageBand = 0, std::string discount = "0%") {
+inline QuoteRequest CrossGrade(int from, int to, int ageBand = 0, std::string discount = "0%") {
   QuoteRequest request;
   request.kind = QuoteKind::CrossGrade;
-  request.fromText = std::move(from);
-  request.toText = std::move(to);
-  request.fromIndex = fromIndex;
-  request.toIndex = toIndex;
-  request.discountText = std::move(discount);
+  request.from = from;
+  request.to = to;
+  request.discount = ReadDiscount(discount);
   request.ageBand = ageBand;
   return request;
 }

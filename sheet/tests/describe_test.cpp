@@ -20,12 +20,10 @@ const PriceBook& Book() {
 QuoteRequest Request(QuoteKind kind, std::optional<std::string> discount = std::nullopt) {
   QuoteRequest request;
   request.kind = kind;
-  request.fromText = "Windows HB 1";
-  request.toText = "Windows HB 3";
-  request.fromIndex = 4;
-  request.toIndex = 6;
+  request.from = 4;  // Windows HB 1
+  request.to = 6;    // Windows HB 3
   request.item = 1;
-  request.discountText = std::move(discount);
+  if (discount) request.discount = ReadDiscount(*discount);
   return request;
 }
 

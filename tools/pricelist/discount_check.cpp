@@ -63,7 +63,7 @@ DiscountCheck CheckDiscount(std::string_view text) {
     rest.remove_prefix(length);
   }
   if (!NamesNumber(text)) return DiscountCheck::NamesNoNumber;
-  if (DiscountOutOfRange(text)) return DiscountCheck::OutOfRange;
+  if (ReadDiscount(text).OutOfRange()) return DiscountCheck::OutOfRange;
   return DiscountCheck::Valid;
 }
 
