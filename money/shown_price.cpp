@@ -4,10 +4,10 @@
 
 namespace corvane {
 
-ShownPrice PriceForDisplay(Money amount, const Separators& separators) {
-  const double inclusive = AddVat(amount);
+ShownPrice PriceForDisplay(Money amount, const Separators& separators, VatRate rate) {
+  const double inclusive = AddVat(amount, rate);
   return ShownPrice{amount, inclusive, FormatPrice(amount, separators),
-                    FormatPrice(inclusive, separators)};
+                    FormatPrice(inclusive, separators), rate};
 }
 
 }  // namespace corvane

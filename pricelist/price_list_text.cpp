@@ -77,9 +77,9 @@ std::vector<Line> LinesOf(const std::vector<PriceListRow>& rows, PriceKind kind)
 }  // namespace
 
 void WritePlainText(const std::vector<PriceListRow>& rows, std::string_view discount,
-                    std::ostream& out) {
+                    EffectiveDate effective, std::ostream& out) {
   out << "Corvane Price List\n"
-      << kFootnoteText << '\n'
+      << FootnoteText(effective) << '\n'
       << "Dealer discount on new packages and cross-grades: " << discount << '\n';
   WriteSection("New packages", LinesOf(rows, PriceKind::New), out);
   WriteSection("Cross-grades", LinesOf(rows, PriceKind::CrossGrade), out);

@@ -1,12 +1,14 @@
 #include "quote/messages.h"
 
+#include "pricebook/price_book.h"
+
 namespace corvane {
 namespace {
 
-std::string WithReferral(std::string_view firstLine) {
+std::string WithReferral(std::string_view firstLine, std::string_view phone) {
   std::string message(firstLine);
   message += "\r\n\r\nRefer to the printed Corvane Price List or contact Corvane on ";
-  message += VendorPhone();
+  message += phone;
   message += ".";
   return message;
 }
@@ -14,15 +16,15 @@ std::string WithReferral(std::string_view firstLine) {
 }  // namespace
 
 std::string_view VendorPhone() {
-  return CORVANE_VENDOR_PHONE;
+  return BuiltInVendorPhone();
 }
 
-std::string NotInDatabaseMessage() {
-  return WithReferral("SORRY! THAT PRICE IS NOT IN THE DATABASE.");
+std::string NotInDatabaseMessage(std::string_view phone) {
+  return WithReferral("SORRY! THAT PRICE IS NOT IN THE DATABASE.", phone);
 }
 
-std::string ReductionMessage() {
-  return WithReferral("YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.");
+std::string ReductionMessage(std::string_view phone) {
+  return WithReferral("YOU MAY NOT REDUCE THE NUMBER OF TERMINALS.", phone);
 }
 
 }  // namespace corvane

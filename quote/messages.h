@@ -12,14 +12,15 @@ inline constexpr std::string_view kPipwickMessage = "YOU CANNOT UPGRADE ANY PACK
 inline constexpr std::string_view kDiscountRangeMessage =
     "THE DISCOUNT MUST BE BETWEEN 0% AND 100%.";
 
-//! The vendor's telephone number, set when the program is built.
+//! The built-in book's telephone number, set when the program is built.
 std::string_view VendorPhone();
 
-//! "SORRY! THAT PRICE IS NOT IN THE DATABASE." and where to find the price instead.
-std::string NotInDatabaseMessage();
+//! "SORRY! THAT PRICE IS NOT IN THE DATABASE." and where to find the price instead: the printed
+//! list, or the book's vendor at `phone`.
+std::string NotInDatabaseMessage(std::string_view phone);
 
 //! "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS." and where to find the price instead.
-std::string ReductionMessage();
+std::string ReductionMessage(std::string_view phone);
 
 //! A message's first line: what was refused, without where to look instead.
 inline std::string_view FirstLine(std::string_view message) {

@@ -9,17 +9,17 @@
 namespace corvane {
 namespace {
 
-Quote Shown(Money amount, const Separators& separators) {
-  return Quote{Quote::Outcome::Priced, PriceForDisplay(amount, separators), {}};
+Quote Shown(const PriceBook& book, Money amount, const Separators& separators) {
+  return Quote{Quote::Outcome::Priced, PriceForDisplay(amount, separators, book.vat), {}};
 }
 
 Quote NewPackagePrice(const PriceBook& book, const QuoteRequest& request) {
   const Money listPrice = book.PackagePrice[request.fromIndex];
-  if (!request.discountText) return Shown(listPrice, request.separators);
+  if (!request.discountText) return Shown(book, listPrice, request.separators);
   if (DiscountOutOfRange(*request.discountText)) {
     return ClearThenWarn(std::string(kDiscountRangeMessage));
   }
-  return Shown(ApplyDiscount(listPrice, *request.discountText), request.separators);
+  return Shown(book, ApplyDiscount(listPrice, *request.discountText), request.separators);
 }
 
 }  // namespace
@@ -31,9 +31,9 @@ Quote Price(const PriceBook& book, const QuoteRequest& request) {
     case QuoteKind::NewPackage:
       return NewPackagePrice(book, request);
     case QuoteKind::Support:
-      return Shown(book.SupportPrice[request.item], request.separators);
+      return Shown(book, book.SupportPrice[request.item], request.separators);
     case QuoteKind::Other:
-      return Shown(book.OtherPrice[request.item], request.separators);
+      return Shown(book, book.OtherPrice[request.item], request.separators);
   }
   return Quote{};
 }

@@ -80,11 +80,12 @@ Quote QuoteCrossGrade(const PriceBook& book, const QuoteRequest& request) {
     case LookupStatus::Found:
       break;
     case LookupStatus::NotListed:
-      return ClearThenWarn(NotInDatabaseMessage());
+      return ClearThenWarn(NotInDatabaseMessage(book.vendorPhone));
     case LookupStatus::FewerTerminals:
-      return WarnThenClear(ReductionMessage());
+      return WarnThenClear(ReductionMessage(book.vendorPhone));
     case LookupStatus::NotApplicable:
-      if (RulesRefuseFewerTerminals(from, to)) return WarnThenClear(ReductionMessage());
+      if (RulesRefuseFewerTerminals(from, to))
+        return WarnThenClear(ReductionMessage(book.vendorPhone));
       quote = book.PackagePrice[request.toIndex] -
               TradeInValue(book, from, request.fromIndex, request.toIndex, request.ageBand);
       break;
@@ -93,7 +94,8 @@ Quote QuoteCrossGrade(const PriceBook& book, const QuoteRequest& request) {
   const std::string discount = request.discountText.value_or(std::string());
   if (DiscountOutOfRange(discount)) return ClearThenWarn(std::string(kDiscountRangeMessage));
   const Money discounted = DiscountCrossGrade(quote, discount);
-  return Quote{Quote::Outcome::Priced, PriceForDisplay(discounted, request.separators), {}};
+  return Quote{
+      Quote::Outcome::Priced, PriceForDisplay(discounted, request.separators, book.vat), {}};
 }
 
 }  // namespace corvane

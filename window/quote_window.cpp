@@ -57,6 +57,19 @@ void QuoteWindow::Form_Load() {
 // Nothing to release: closing the window ends the program, and nothing is saved.
 void QuoteWindow::Form_Unload() {}
 
+void QuoteWindow::BookChanged() {
+  held_.clear();
+  state_ = WindowState{};
+  c_.Combo2.Clear();
+  ClearCrossGradeBoxes();
+  c_.txtSuppExcl.SetText(kItemPriceResetText);
+  c_.txtSuppIncl.SetText(kItemPriceResetText);
+  itemShown_.reset();
+  c_.List1.Clear();
+  ShowItemFrame(false);
+  FillFromList();
+}
+
 void QuoteWindow::cmdOther_Click() {
   c_.txtSuppExcl.SetText(kItemPriceResetText);
   c_.txtSuppIncl.SetText(kItemPriceResetText);

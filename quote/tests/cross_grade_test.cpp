@@ -20,8 +20,8 @@ const std::string kTess1 = "Windows Tessaline 1", kDravon24 = "Windows Dravon Bu
 const std::string kGarrowin = "Windows Garrowin Manager", kTollbane = "Windows Tollbane Manager";
 const std::string kQuaymart = "Quaymart Manager AddOn", kSms = "SMS Manager AddOn";
 const std::string kSame(kSamePackageMessage), kToPip(kPipwickMessage);
-const std::string kRange(kDiscountRangeMessage), kNotListed = NotInDatabaseMessage();
-const std::string kFewer = ReductionMessage();
+const std::string kRange(kDiscountRangeMessage), kNotListed = NotInDatabaseMessage(VendorPhone());
+const std::string kFewer = ReductionMessage(VendorPhone());
 
 // The catalogue index of a package name; 0 for a name the catalogue does not hold.
 std::int16_t IndexOf(const std::string& name) {

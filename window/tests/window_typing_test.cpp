@@ -130,7 +130,7 @@ TEST(WindowStepping, StepsShowPricesAndHoldRefusalsBack) {
 }
 
 TEST(WindowStepping, CommittingToARefusedEntryShowsItsWarningOnce) {
-  const Warnings notListed = {NotInDatabaseMessage()};
+  const Warnings notListed = {NotInDatabaseMessage(VendorPhone())};
   for (bool byEnter : {true, false}) {
     SCOPED_TRACE(byEnter);
     HeadlessWindow w(FilledBook());
