@@ -40,7 +40,7 @@ static_assert(std::ranges::none_of(kQtOptions,
               "the program's own options must not shadow Qt's");
 
 CommandLine UsageError(std::string error) {
-  return CommandLine{CommandLine::Action::kUsageError, std::move(error), false};
+  return CommandLine{CommandLine::Action::kUsageError, std::move(error), false, {}};
 }
 
 }  // namespace
@@ -49,8 +49,19 @@ CommandLine ParseCommandLine(std::span<const char* const> arguments) {
   CommandLine result;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
-    if (argument == "--help") return CommandLine{CommandLine::Action::kHelp, {}, false};
-    if (argument == "--version") return CommandLine{CommandLine::Action::kVersion, {}, false};
+    if (argument == "--help") return CommandLine{CommandLine::Action::kHelp, {}, false, {}};
+    if (argument == "--version") return CommandLine{CommandLine::Action::kVersion, {}, false, {}};
+    if (argument == "--price-book" || argument.starts_with("--price-book=")) {
+      std::string_view file;
+      if (argument.size() > std::string_view("--price-book").size()) {
+        file = argument.substr(std::string_view("--price-book=").size());
+      } else if (i + 1 < arguments.size()) {
+        file = arguments[++i];
+      }
+      if (file.empty()) return UsageError("option '--price-book' needs a file name");
+      result.priceBookPath = file;
+      continue;
+    }
 
     std::string_view name = argument;
     if (name.starts_with("--")) {
@@ -84,6 +95,8 @@ std::string UsageText(std::string_view program) {
       " [OPTION]...\n"
       "Opens the window of the Corvane cross-grade price calculator.\n"
       "\n"
+      "  --price-book FILE  price from the price-book file FILE in this run instead of the\n"
+      "               book last opened in the window (see docs/price-book.md)\n"
       "  --help       show this help and exit\n"
       "  --version    show the version and the prices' effective date and exit\n"
       "\n"

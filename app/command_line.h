@@ -16,6 +16,8 @@ struct CommandLine {
   //! The command line picks a platform plugin or a display itself (-platform, -display), so
   //! whether a window can be opened is no longer a question of the environment.
   bool choosesDisplay = false;
+  //! --price-book FILE: the book to price from in this run, instead of the one remembered.
+  std::string priceBookPath;
 };
 
 //! `arguments` is argv without the program name. Qt's own options (-platform NAME, -style NAME,

@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     std::optional<corvane::StartFailureWatch> watch(std::in_place, kProgram);
     QApplication application(argc, argv);
     watch.reset();
-    return corvane::RunQuoteWindow(kProgram);
+    return corvane::RunQuoteWindow(kProgram, {}, commandLine.priceBookPath);
   } catch (const std::bad_alloc&) {
     return Fail(corvane::StartFailure::Cause::kOutOfMemory);
   }

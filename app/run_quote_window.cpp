@@ -9,11 +9,14 @@
 
 #include "pricebook/price_book.h"
 #include "qt/locale_separators.h"
+#include "qt/qt_text.h"
 #include "window/qt/frm_tindrel.h"
+#include "window/qt/price_book_actions.h"
 
 namespace corvane {
 
-int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad) {
+int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad,
+                   const std::string& priceBookFile) {
   QApplication::setApplicationName(QStringLiteral("Tindrel"));
   QApplication::setApplicationDisplayName(QString());
 
@@ -21,6 +24,7 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
     const PriceBook book = FillPriceBook();
     FrmTindrel window(book, SeparatorsFromLocale());
     if (beforeLoad) beforeLoad(window);
+    window.Books().OpenAtStart(PathToQString(priceBookFile));
     window.Load();
     window.show();
     return QApplication::exec();

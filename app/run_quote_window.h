@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace corvane {
 
@@ -10,7 +11,10 @@ class FrmTindrel;
 
 //! Returns the program's exit status. `beforeLoad`, when given, sees the window once it is created
 //! and before its load step; `program` names the program in the one line that reports a price
-//! book that could not be built. A lack of memory (std::bad_alloc) is left to the caller.
-int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad = {});
+//! book that could not be built. The window prices from the book in `priceBookFile` when one is
+//! named, else from the one it last opened, else from the built-in book. A lack of memory
+//! (std::bad_alloc) is left to the caller.
+int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad = {},
+                   const std::string& priceBookFile = {});
 
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include "money/money.h"
 #include "money/vat.h"
 #include "pricebook/price_book.h"
+#include "pricebook/price_book_file.h"
 #include "pricelist/price_list.h"
 #include "quote/look_up_cross_grade.h"
 #include "window/headless/headless_window.h"
@@ -42,6 +43,17 @@ void BM_FillPriceBook(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FillPriceBook)->Unit(benchmark::kMicrosecond);
+
+// A book the size of the built-in one, read and checked in full from its file's text.
+void BM_ParsePriceBook(benchmark::State& state) {
+  const std::string text = corvane::PriceBookJson(Book());
+  for (auto _ : state) {
+    PriceBook book = corvane::ParsePriceBook(text, "book.json");
+    benchmark::DoNotOptimize(book);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_ParsePriceBook)->Unit(benchmark::kMicrosecond);
 
 // The lookup reads every row of the table it scans, since a later match overrides an earlier one.
 // Two pairs listed in the last rows: the last upgrade within a family (UpgradeTable row 82, which
@@ -126,7 +138,7 @@ void BM_AddVat(benchmark::State& state) {
   Money amount = Money::fromDecimal("788.60");
   for (auto _ : state) {
     benchmark::DoNotOptimize(amount);
-    double inclusive = corvane::AddVat(amount);
+    double inclusive = corvane::AddVat(amount, corvane::VatRate{1400});
     benchmark::DoNotOptimize(inclusive);
   }
 }

@@ -103,7 +103,7 @@ void CheckMoneyPicture(Money amount) {
 void CheckVatPicture(Money amount) {
   double inclusive = 0.0;
   try {
-    inclusive = corvane::AddVat(amount);
+    inclusive = corvane::AddVat(amount, corvane::VatRate{});
   } catch (const corvane::OverflowError&) {
     return;  // the amount times 114 is beyond Money's range
   }

@@ -4,13 +4,14 @@
 
 namespace corvane {
 
-ShownPrice PriceForDisplay(Money amount, const Separators& separators) {
-  return PriceForDisplay(amount, AddVat(amount), separators);
+ShownPrice PriceForDisplay(Money amount, const Separators& separators, VatRate rate) {
+  return PriceForDisplay(amount, AddVat(amount, rate), separators, rate);
 }
 
-ShownPrice PriceForDisplay(Money amount, double inclusive, const Separators& separators) {
+ShownPrice PriceForDisplay(Money amount, double inclusive, const Separators& separators,
+                           VatRate rate) {
   return ShownPrice{amount, inclusive, FormatPrice(amount, separators),
-                    FormatPrice(inclusive, separators)};
+                    FormatPrice(inclusive, separators), rate};
 }
 
 }  // namespace corvane

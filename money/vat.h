@@ -1,15 +1,31 @@
-// The VAT rule: 14 % on every price, as a factor of 114 over 100.
+// The VAT rule: the price book's rate on every price, applied as an exact factor in Money and
+// then rounded half-even to cents.
 #pragma once
+
+#include <cstdint>
+#include <string>
 
 #include "money/money.h"
 
 namespace corvane {
 
-inline constexpr std::int16_t kVatFactor = 114;
-inline constexpr double kVatDivisor = 100.0;
+//! A VAT rate in hundredths of a percent, so that rates such as 12.5 % stay exact: 1400 is 14 %.
+struct VatRate {
+  std::int32_t hundredths = 1400;
+
+  friend constexpr bool operator==(VatRate, VatRate) = default;
+};
+
+//! The highest rate a price book may set: the factor 10000 + hundredths must stay a 16-bit
+//! multiplier of Money.
+inline constexpr std::int32_t kMaxVatHundredths = 10'000;
 
 //! The VAT-inclusive amount rounded to two decimals with banker's rounding. It stays a double:
-//! it is only ever shown, never stored.
-double AddVat(Money amount);
+//! it is only ever shown, never stored. A whole-percent rate multiplies by (100 + rate) / 100, the
+//! way 14 % always has, so that every price it gave stays the same to the last bit.
+double AddVat(Money amount, VatRate rate);
+
+//! The rate as the texts name it: "14", "12.5", "7.25".
+std::string VatPercentText(VatRate rate);
 
 }  // namespace corvane

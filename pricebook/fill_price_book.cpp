@@ -80,8 +80,16 @@ void WriteItems(TextList& texts, PriceList& prices, std::span<const ListedItem> 
 
 }  // namespace
 
+std::string_view BuiltInVendorPhone() {
+  return CORVANE_VENDOR_PHONE;
+}
+
 PriceBook FillPriceBook() {
   PriceBook book;
+  book.effectiveDate = EffectiveDate{2012, 5, 28};
+  book.vat = VatRate{1400};
+  book.vendorName = kBuiltInVendor;
+  book.vendorPhone = BuiltInVendorPhone();
   FillCatalogue(book);
 
   std::int16_t row = kFirstUpgradeRow;

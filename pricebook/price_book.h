@@ -1,9 +1,12 @@
 // The price book: every package, cross-grade, support and other-item price the program knows.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "money/money.h"
+#include "money/vat.h"
+#include "pricebook/effective_date.h"
 #include "pricebook/table.h"
 
 namespace corvane {
@@ -20,6 +23,14 @@ enum PriceColumn : int {
 //! All tables of the price book. Built once by FillPriceBook and read through a const reference
 //! from then on; a test may build one of its own and set any entry.
 struct PriceBook {
+  // What the book says of itself: when its prices take effect, the VAT they carry, and whom a
+  // dealer calls about a price it lacks.
+  EffectiveDate effectiveDate;
+  VatRate vat;
+  std::string vendorName;
+  std::string vendorPhone;
+  std::optional<std::string> currency;  //!< e.g. "ZAR"; the built-in book names none
+
   Table<std::string, 70> PackageName;
   Table<Money, 70> PackagePrice;
 
@@ -41,8 +52,15 @@ struct PriceBook {
   Table<Money, 100> OtherPrice;
 };
 
-//! The start-up fill: the catalogue, UpgradeTable, CrossGradeTable, the support lists and the
-//! other-item lists, in that order. Throws RangeError or OverflowError if the data outgrew a table.
+//! The vendor whose prices the built-in book holds.
+inline constexpr std::string_view kBuiltInVendor = "Corvane";
+
+//! The built-in book's telephone number, set when the program is built.
+std::string_view BuiltInVendorPhone();
+
+//! The start-up fill: the book's facts (28 May 2012, 14 %, the vendor), the catalogue,
+//! UpgradeTable, CrossGradeTable, the support lists and the other-item lists, in that order. Throws
+//! RangeError or OverflowError if the data outgrew a table.
 PriceBook FillPriceBook();
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 
 #include "money/errors.h"
 #include "pricebook/listed_entries.h"
+#include "quote/messages.h"
 #include "quote/present.h"
 
 namespace corvane {
@@ -94,9 +95,8 @@ std::string_view KindName(PriceKind kind) {
 }
 
 std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount,
-                                         const Separators& separators,
-                                         std::string_view vendorPhone) {
-  const RowPricer price(book, separators, vendorPhone);
+                                         const Separators& separators) {
+  const RowPricer price(book, separators, book.vendorPhone);
   const Discount dealerDiscount = ReadDiscount(discount);
   std::vector<PriceListRow> rows;
   std::vector<PriceListRow> crossGradeRows;

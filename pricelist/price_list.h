@@ -8,7 +8,6 @@
 #include "money/format_price.h"
 #include "money/money.h"
 #include "pricebook/price_book.h"
-#include "quote/messages.h"
 #include "quote/quote.h"
 
 namespace corvane {
@@ -38,10 +37,9 @@ struct PriceListRow {
 //! For every package the price book lists: its new price at the discount; then for every listed
 //! package each one listed after it, as a cross-grade at the discount; then each support contract
 //! and each other item. Price texts use the given separators, as the window does with the
-//! user's, and warnings give the vendor's telephone number.
+//! user's, and warnings give the book's vendor telephone number.
 std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount,
-                                         const Separators& separators = {},
-                                         std::string_view vendorPhone = VendorPhone());
+                                         const Separators& separators = {});
 
 std::string_view KindName(PriceKind kind);
 

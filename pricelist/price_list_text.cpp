@@ -74,9 +74,9 @@ std::vector<Line> LinesOf(const PriceListSection& section) {
 }  // namespace
 
 void WritePlainText(const std::vector<PriceListRow>& rows, std::string_view discount,
-                    std::ostream& out) {
+                    EffectiveDate effective, std::ostream& out) {
   out << "Corvane Price List\n"
-      << kFootnoteText << '\n'
+      << FootnoteText(effective) << '\n'
       << "Dealer discount on new packages and cross-grades: " << discount << '\n';
   for (const PriceListSection& section : Sections(rows)) {
     WriteSection(section.title, LinesOf(section), out);

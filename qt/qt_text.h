@@ -22,4 +22,9 @@ inline QString PathToQString(std::string_view path) {
   return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
+//! A file name in the file system's encoding, as the standard library's file functions take it.
+inline std::string PathToStdString(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
 }  // namespace corvane

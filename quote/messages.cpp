@@ -1,5 +1,7 @@
 #include "quote/messages.h"
 
+#include "pricebook/price_book.h"
+
 namespace corvane {
 namespace {
 
@@ -14,7 +16,7 @@ std::string WithReferral(std::string_view firstLine, std::string_view vendorPhon
 }  // namespace
 
 std::string_view VendorPhone() {
-  return CORVANE_VENDOR_PHONE;
+  return BuiltInVendorPhone();
 }
 
 std::string NotInDatabaseMessage(std::string_view vendorPhone) {

@@ -12,7 +12,7 @@ inline constexpr std::string_view kPipwickMessage = "YOU CANNOT UPGRADE ANY PACK
 inline constexpr std::string_view kDiscountRangeMessage =
     "THE DISCOUNT MUST BE BETWEEN 0% AND 100%.";
 
-//! The vendor's telephone number, set when the program is built.
+//! The built-in book's telephone number, set when the program is built.
 std::string_view VendorPhone();
 
 //! "SORRY! THAT PRICE IS NOT IN THE DATABASE." and where to find the price instead: the printed

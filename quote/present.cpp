@@ -33,7 +33,7 @@ Presentation Present(const Quote& quote, const Separators& separators,
   Presentation shown;
   shown.outcome = quote.outcome;
   if (quote.Priced()) {
-    shown.price = PriceForDisplay(quote.excludingVat, quote.includingVat, separators);
+    shown.price = PriceForDisplay(quote.excludingVat, quote.includingVat, separators, quote.vat);
     return shown;
   }
   for (Refusal reason : quote.reasons) {

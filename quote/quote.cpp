@@ -8,9 +8,9 @@ namespace {
 
 Quote NewPackagePrice(const PriceBook& book, const QuoteRequest& request) {
   const Money listPrice = book.PackagePrice[request.from];
-  if (!request.discount) return PricedAt(listPrice);
+  if (!request.discount) return PricedAt(listPrice, book.vat);
   if (request.discount->OutOfRange()) return RefusedFor(Refusal::DiscountOutOfRange);
-  return PricedAt(ApplyDiscount(listPrice, *request.discount));
+  return PricedAt(ApplyDiscount(listPrice, *request.discount), book.vat);
 }
 
 }  // namespace
@@ -22,19 +22,19 @@ Quote Price(const PriceBook& book, const QuoteRequest& request) {
     case QuoteKind::NewPackage:
       return NewPackagePrice(book, request);
     case QuoteKind::Support:
-      return PricedAt(book.SupportPrice[request.item]);
+      return PricedAt(book.SupportPrice[request.item], book.vat);
     case QuoteKind::Other:
-      return PricedAt(book.OtherPrice[request.item]);
+      return PricedAt(book.OtherPrice[request.item], book.vat);
   }
   return Quote{};
 }
 
-Quote PricedAt(Money excludingVat) {
-  return Quote{Quote::Outcome::Priced, excludingVat, AddVat(excludingVat), {}};
+Quote PricedAt(Money excludingVat, VatRate rate) {
+  return Quote{Quote::Outcome::Priced, excludingVat, AddVat(excludingVat, rate), rate, {}};
 }
 
 Quote RefusedFor(Refusal reason) {
-  return Quote{Quote::Outcome::Refused, Money(), 0, {reason}};
+  return Quote{Quote::Outcome::Refused, Money(), 0, VatRate{}, {reason}};
 }
 
 }  // namespace corvane

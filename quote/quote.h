@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "money/money.h"
+#include "money/vat.h"
 #include "pricebook/price_book.h"
 #include "quote/discount.h"
 
@@ -50,6 +51,7 @@ struct Quote {
   Outcome outcome = Outcome::Unchanged;
   Money excludingVat;
   double includingVat = 0;  //!< rounded to cents; it stays a double, only ever shown
+  VatRate vat;              //!< the price book's rate the VAT-inclusive amount is worked out at
   std::vector<Refusal> reasons;
 
   bool Priced() const { return outcome == Outcome::Priced; }
@@ -60,7 +62,7 @@ struct Quote {
 Quote Price(const PriceBook& book, const QuoteRequest& request);
 
 //! The answer that prices an amount excluding VAT, and the answer that refuses for a reason.
-Quote PricedAt(Money excludingVat);
+Quote PricedAt(Money excludingVat, VatRate rate);
 Quote RefusedFor(Refusal reason);
 
 }  // namespace corvane

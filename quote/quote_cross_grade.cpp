@@ -91,7 +91,7 @@ Quote QuoteCrossGrade(const PriceBook& book, const QuoteRequest& request) {
 
   const Discount discount = request.discount.value_or(Discount{});
   if (discount.OutOfRange()) return RefusedFor(Refusal::DiscountOutOfRange);
-  return PricedAt(DiscountCrossGrade(quote, discount));
+  return PricedAt(DiscountCrossGrade(quote, discount), book.vat);
 }
 
 }  // namespace corvane

@@ -4,6 +4,10 @@
 
 namespace corvane {
 
+std::string VatRateText(VatRate rate) {
+  return "VAT " + VatPercentText(rate) + "%";
+}
+
 std::string PriceText(const PricedItem& item) {
   std::string text = item.description;
   text += ": ";
@@ -11,7 +15,7 @@ std::string PriceText(const PricedItem& item) {
   text += " excl. VAT, ";
   text += item.price.includingText;
   text += " incl. VAT (";
-  text += kVatRateText;
+  text += VatRateText(item.price.vat);
   text += ")";
   return text;
 }
@@ -21,7 +25,7 @@ std::string PriceHtml(const PricedItem& item) {
   html +=
       "<tr><th align=\"left\">Description</th><th align=\"right\">Excl. VAT</th>"
       "<th align=\"right\">Incl. VAT (";
-  html += kVatRateText;
+  html += VatRateText(item.price.vat);
   html += ")</th></tr>\n<tr><td>";
   html += EscapeHtml(item.description);
   html += "</td><td align=\"right\">";

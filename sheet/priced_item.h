@@ -12,8 +12,8 @@ struct PricedItem {
   ShownPrice price;
 };
 
-//! The VAT rate as the quote's texts name it.
-inline constexpr std::string_view kVatRateText = "VAT 14%";
+//! The VAT rate as the quote's texts name it: "VAT 14%".
+std::string VatRateText(VatRate rate);
 
 //! "<description>: 1,440.00 excl. VAT, 1,641.60 incl. VAT (VAT 14%)", in the price's own texts.
 std::string PriceText(const PricedItem& item);

@@ -21,6 +21,10 @@ SheetTotals Sum(const std::vector<QuoteLine>& lines) {
     totals.includingVat = totals.includingVat + line.totalIncludingVat;
   }
   totals.vat = totals.includingVat - totals.excludingVat;
+  if (!lines.empty()) totals.rate = lines.front().vat;
+  for (const QuoteLine& line : lines) {
+    if (line.vat != totals.rate) totals.rate.reset();
+  }
   return totals;
 }
 
@@ -33,6 +37,7 @@ void CheckLine(const std::vector<QuoteLine>& lines, std::size_t line) {
 void QuoteSheet::Add(const PricedItem& item) {
   QuoteLine line;
   line.description = item.description;
+  line.vat = item.price.vat;
   line.unitExcludingVat = ShownCents(item.price.excludingVat);
   line.unitIncludingVat = ShownCents(Money::fromDouble(item.price.includingVat));
   std::vector<QuoteLine> lines = lines_;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,16 @@ struct QuoteLine {
   Money unitIncludingVat;
   Money totalExcludingVat;  //!< quantity times the unit price excluding VAT
   Money totalIncludingVat;  //!< quantity times the unit price including VAT
+  VatRate vat = VatRate{};  //!< the rate of the price book that priced it
 };
 
 struct SheetTotals {
   Money excludingVat;
   Money includingVat;
   Money vat;  //!< the difference of the two, so that the three always agree
+  //! The rate all lines share; none while the sheet is empty or its lines came from books whose
+  //! rates differ.
+  std::optional<VatRate> rate;
 };
 
 //! The lines, the customer and reference the dealer gave, and whether the quote has been handed

@@ -10,8 +10,8 @@
 namespace corvane {
 namespace {
 
-std::string Telephone() {
-  return "Contact Corvane on " + std::string(VendorPhone()) + ".";
+std::string Telephone(const SheetFooter& footer) {
+  return "Contact Corvane on " + footer.vendorPhone + ".";
 }
 
 struct TotalRow {
@@ -21,14 +21,22 @@ struct TotalRow {
 
 std::array<TotalRow, 3> TotalRows(const SheetTotals& totals) {
   return {TotalRow{"Total excl. VAT", totals.excludingVat},
-          TotalRow{std::string(kVatRateText), totals.vat},
+          TotalRow{VatTotalLabel(totals), totals.vat},
           TotalRow{"Total incl. VAT", totals.includingVat}};
 }
 
 }  // namespace
 
+SheetFooter BuiltInFooter() {
+  return {std::string(kFootnoteText), std::string(VendorPhone())};
+}
+
+std::string VatTotalLabel(const SheetTotals& totals) {
+  return totals.rate ? VatRateText(*totals.rate) : std::string("VAT");
+}
+
 std::string SheetPlainText(const QuoteSheet& sheet, std::string_view date,
-                           const Separators& separators) {
+                           const Separators& separators, const SheetFooter& footer) {
   std::string text(kQuotationHeading);
   text += "\n";
   text += date;
@@ -47,15 +55,15 @@ std::string SheetPlainText(const QuoteSheet& sheet, std::string_view date,
     text += row.label + ": " + FormatPrice(row.amount, separators) + "\n";
   }
   text += "\n";
-  text += kFootnoteText;
+  text += footer.footnote;
   text += "\n";
-  text += Telephone();
+  text += Telephone(footer);
   text += "\n";
   return text;
 }
 
-std::string SheetHtml(const QuoteSheet& sheet, std::string_view date,
-                      const Separators& separators) {
+std::string SheetHtml(const QuoteSheet& sheet, std::string_view date, const Separators& separators,
+                      const SheetFooter& footer) {
   const auto cell = [](std::string_view text, bool right = false) {
     return std::string(right ? "<td align=\"right\">" : "<td>") + EscapeHtml(text) + "</td>";
   };
@@ -89,8 +97,8 @@ std::string SheetHtml(const QuoteSheet& sheet, std::string_view date,
   }
   // The footnote keeps its own spacing.
   html += "</table>\n<p style=\"white-space: pre-wrap\"><small>";
-  html += EscapeHtml(kFootnoteText);
-  html += "</small></p>\n<p>" + EscapeHtml(Telephone()) + "</p>\n</body></html>\n";
+  html += EscapeHtml(footer.footnote);
+  html += "</small></p>\n<p>" + EscapeHtml(Telephone(footer)) + "</p>\n</body></html>\n";
   return html;
 }
 

@@ -59,6 +59,19 @@ void QuoteWindow::Form_Load() {
 // Nothing to release: closing the window ends the program, and nothing is saved.
 void QuoteWindow::Form_Unload() {}
 
+void QuoteWindow::BookChanged() {
+  held_.clear();
+  state_ = WindowState{};
+  c_.Combo2.Clear();
+  ClearCrossGradeBoxes();
+  c_.txtSuppExcl.SetText(kItemPriceResetText);
+  c_.txtSuppIncl.SetText(kItemPriceResetText);
+  itemShown_.reset();
+  c_.List1.Clear();
+  ShowItemFrame(false);
+  FillFromList();
+}
+
 void QuoteWindow::cmdOther_Click() {
   c_.txtSuppExcl.SetText(kItemPriceResetText);
   c_.txtSuppIncl.SetText(kItemPriceResetText);
@@ -165,7 +178,7 @@ void QuoteWindow::List1_Click() {
   QuoteRequest item;
   item.kind = state_.SupportMode ? QuoteKind::Support : QuoteKind::Other;
   item.item = Narrow16(std::int64_t{c_.List1.ListIndex()} + 1);
-  const Presentation shown = Present(Price(book_, item), separators_, VendorPhone());
+  const Presentation shown = Present(Price(book_, item), separators_, book_.vendorPhone);
   ShowPrice(shown.price, c_.txtSuppExcl, c_.txtSuppIncl);
   itemShown_ = PricedItem{Describe(book_, item), shown.price};
 }
@@ -243,7 +256,7 @@ int QuoteWindow::AgeBand() const {
 }
 
 void QuoteWindow::Show(const QuoteRequest& request) {
-  const Presentation shown = Present(Price(book_, request), separators_, VendorPhone());
+  const Presentation shown = Present(Price(book_, request), separators_, book_.vendorPhone);
   switch (shown.outcome) {
     case Quote::Outcome::Priced:
       NoteCrossGradeBoxes("");

@@ -87,6 +87,10 @@ class QuoteWindow {
   void List1_Click();
   void optAge_Click(std::int16_t index);
 
+  //! The book behind the window's reference now holds another price book: every list and price
+  //! shown came from the old one, so the window starts over as just loaded, in the upgrade mode.
+  void BookChanged();
+
   void FillFromList();
   void FillToList(std::int16_t start);
   void FillOtherList();

@@ -2,6 +2,8 @@
 // step, show) and prints the CPU time and peak memory at the window's first paint. The display
 // check of main is left out: the measurements run only where a window can open.
 //
+// With --price-book FILE it starts with that book, as the program's own option does.
+//
 // With --choice-latency [N] it then chooses To packages in the real window N times (default 200),
 // through the same signal a choice in the list raises, and prints the median wall-clock time from
 // the choice until both cross-grade price boxes have been repainted.
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/run_quote_window.h"
@@ -136,7 +139,9 @@ void MeasureChoiceLatency(corvane::FrmTindrel& window, int repetitions) {
 
 int main(int argc, char* argv[]) {
   int choiceRepetitions = 0;
+  std::string priceBook;
   for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--price-book") == 0 && i + 1 < argc) priceBook = argv[++i];
     if (std::strcmp(argv[i], "--choice-latency") == 0) {
       choiceRepetitions = 200;
       if (i + 1 < argc && std::atoi(argv[i + 1]) > 0) choiceRepetitions = std::atoi(argv[++i]);
@@ -146,11 +151,13 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   std::optional<corvane::bench::FirstPaint> firstPaint;
   return corvane::RunQuoteWindow(
-      "corvane_startup_window", [&firstPaint, choiceRepetitions](corvane::FrmTindrel& window) {
+      "corvane_startup_window",
+      [&firstPaint, choiceRepetitions](corvane::FrmTindrel& window) {
         firstPaint.emplace(window, [&window, choiceRepetitions] {
           corvane::bench::PrintResourceUse(corvane::bench::ResourceUseNow());
           if (choiceRepetitions > 0) MeasureChoiceLatency(window, choiceRepetitions);
           QApplication::quit();
         });
-      });
+      },
+      priceBook);
 }

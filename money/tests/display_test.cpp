@@ -13,15 +13,32 @@
 namespace corvane::testing {
 namespace {
 
+constexpr VatRate kFourteen{1400};
+
 TEST(AddVat, RoundsTheInclusiveAmountToCentsHalfToEven) {
   // 6.25 gives exactly 7.125, whose even cent wins; 0.25 gives 0.285, held just below the half.
   const std::pair<Money, double> cases[] = {
       {Dec("6.25"), 7.12},     {Dec("18.75"), 21.38}, {Dec("0.25"), 0.28}, {Dec("788.60"), 899.00},
       {Dec("184.21"), 210.00}, {Units(-25), -28.5},   {Money(), 0}};
   for (const auto& [amount, inclusive] : cases) {
-    EXPECT_EQ(AddVat(amount), inclusive) << ::testing::PrintToString(amount);
+    EXPECT_EQ(AddVat(amount, kFourteen), inclusive) << ::testing::PrintToString(amount);
   }
-  EXPECT_THROW(AddVat(Raw(kMaxRaw / 114 + 1)), OverflowError);
+  EXPECT_THROW(AddVat(Raw(kMaxRaw / 114 + 1), kFourteen), OverflowError);
+}
+
+TEST(AddVat, TakesTheBooksRateAndNamesIt) {
+  // 0.04 and 0.12 at 12.5 % give 0.045 and 0.135, held just below and just above the half.
+  const std::tuple<std::int32_t, Money, double, std::string> cases[] = {
+      {1500, Units(5000), 5750.00, "15"}, {1250, Dec("0.04"), 0.04, "12.5"},
+      {1250, Dec("0.12"), 0.14, "12.5"},  {0, Dec("788.60"), 788.60, "0"},
+      {10'000, Units(-3), -6.00, "100"},  {725, Units(100), 107.25, "7.25"}};
+  for (const auto& [hundredths, amount, inclusive, text] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(AddVat(amount, VatRate{hundredths}), inclusive);
+    EXPECT_EQ(VatPercentText(VatRate{hundredths}), text);
+  }
+  EXPECT_THROW(AddVat(Units(1), VatRate{kMaxVatHundredths + 1}), RangeError);
+  EXPECT_THROW(AddVat(Units(1), VatRate{-1}), RangeError);
 }
 
 TEST(FormatPrice, ShowsThePictureRoundingHalvesAwayFromZero) {
@@ -57,12 +74,12 @@ TEST(PriceForDisplay, ShowsTheAmountAndItsVatInclusiveAmount) {
       {Money(), ".00", ".00"}};
   // clang-format on
   for (const auto& [amount, excl, incl] : cases) {
-    const ShownPrice shown = PriceForDisplay(amount, {});
+    const ShownPrice shown = PriceForDisplay(amount, {}, kFourteen);
     EXPECT_EQ(shown.excludingText, excl);
     EXPECT_EQ(shown.includingText, incl);
     EXPECT_EQ(shown.excludingVat, amount);
   }
-  EXPECT_THROW(PriceForDisplay(Raw(kMaxRaw), {}), OverflowError);
+  EXPECT_THROW(PriceForDisplay(Raw(kMaxRaw), {}, kFourteen), OverflowError);
 }
 
 }  // namespace

@@ -193,10 +193,10 @@ QString NoteText(const std::string& warning) {
 }
 
 std::vector<Block> BuildBlocks(const std::vector<PriceListRow>& rows, std::string_view discount,
-                               const Layout& layout) {
+                               EffectiveDate effective, const Layout& layout) {
   std::vector<Block> blocks;
   blocks.push_back(
-      {{layout.Title(), layout.Heading(ToQString(kFootnoteText)),
+      {{layout.Title(), layout.Heading(ToQString(FootnoteText(effective))),
         layout.Heading(QStringLiteral("Dealer discount on new packages and cross-grades: %1")
                            .arg(ToQString(discount)))},
        {}});
@@ -279,14 +279,19 @@ std::vector<Page> Paginate(const std::vector<Block>& blocks, const Layout& layou
 
 class Painter {
  public:
-  Painter(QPainter& painter, const Fonts& fonts, double width, double height)
-      : painter_(painter), fonts_(fonts), width_(width), height_(height) {}
+  Painter(QPainter& painter, const Fonts& fonts, double width, double height,
+          EffectiveDate effective)
+      : painter_(painter),
+        fonts_(fonts),
+        width_(width),
+        height_(height),
+        effective_(ToQString(LongDate(effective))) {}
 
   void RunningHeadAndFoot(int page, int pages) {
     painter_.setPen(Qt::black);
     Text(fonts_.runningBold, QRectF(0, 0, width_, 12), Qt::AlignLeft, kTitle);
     Text(fonts_.running, QRectF(0, 0, width_, 12), Qt::AlignRight,
-         QStringLiteral("Prices effective %1").arg(ToQString(kPricesEffective)));
+         QStringLiteral("Prices effective %1").arg(effective_));
     Rule(14, 0.5);
     Rule(height_ - 16, 0.5);
     Text(fonts_.running, QRectF(0, height_ - 12, width_, 12), Qt::AlignLeft,
@@ -375,6 +380,7 @@ class Painter {
   const Fonts& fonts_;
   double width_;
   double height_;
+  QString effective_;
 };
 
 QString WriteFile(const QByteArray& pdf, const QString& path) {
@@ -394,7 +400,7 @@ QString WriteFile(const QByteArray& pdf, const QString& path) {
 }  // namespace
 
 QString WritePriceListPdf(const std::vector<PriceListRow>& rows, std::string_view discount,
-                          const QString& path) {
+                          EffectiveDate effective, const QString& path) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -413,9 +419,9 @@ QString WritePriceListPdf(const std::vector<PriceListRow>& rows, std::string_vie
     const double width = writer.width() / kUnit;
     const double height = writer.height() / kUnit;
     const Layout layout(fonts, writer, width);
-    const std::vector<Page> pages =
-        Paginate(BuildBlocks(rows, discount, layout), layout, height - 2 * kRunningHeight);
-    Painter draw(painter, fonts, width, height);
+    const std::vector<Page> pages = Paginate(BuildBlocks(rows, discount, effective, layout), layout,
+                                             height - 2 * kRunningHeight);
+    Painter draw(painter, fonts, width, height, effective);
     const int pageCount = static_cast<int>(pages.size());
     for (int index = 0; index < pageCount; ++index) {
       if (index > 0) writer.newPage();

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pricebook/effective_date.h"
 #include "pricelist/price_list.h"
 
 namespace corvane {
@@ -17,6 +18,6 @@ namespace corvane {
 //! are printed as they are, separators included. Needs a QGuiApplication (the offscreen platform
 //! will do). Returns why the file could not be written, or an empty text when it was.
 QString WritePriceListPdf(const std::vector<PriceListRow>& rows, std::string_view discount,
-                          const QString& path);
+                          EffectiveDate effective, const QString& path);
 
 }  // namespace corvane

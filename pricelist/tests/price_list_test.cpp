@@ -223,7 +223,7 @@ TEST(PriceListCsvQuoting, LeavesTheAmountsEmptyOnARefusal) {
 
 TEST(PriceListText, AlignsEveryPriceColumnAndKeepsLinesTight) {
   std::ostringstream out;
-  WritePlainText(BuildPriceList(FillPriceBook(), "0%"), "0%", out);
+  WritePlainText(BuildPriceList(FillPriceBook(), "0%"), "0%", EffectiveDate{}, out);
   std::istringstream lines(out.str());
   std::string line;
   std::map<std::size_t, int> priceEnds;

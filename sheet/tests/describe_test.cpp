@@ -55,8 +55,8 @@ TEST(Describe, GivesTheKindBeforeASupportTextThatDoesNotNameIt) {
 }
 
 TEST(PricedItem, ReadsAsOneSentenceAndAsATable) {
-  const PricedItem item{"Other item <A & B>",
-                        PriceForDisplay(Money::fromDecimal("1440"), Separators{".", ","})};
+  const PricedItem item{"Other item <A & B>", PriceForDisplay(Money::fromDecimal("1440"),
+                                                              Separators{".", ","}, VatRate{})};
   EXPECT_EQ(PriceText(item),
             "Other item <A & B>: 1.440,00 excl. VAT, 1.641,60 incl. VAT (VAT 14%)");
   const std::string html = PriceHtml(item);

@@ -20,8 +20,8 @@ consteval Money Dec(std::string_view text) {
   return Money::fromDecimal(text);
 }
 
-PricedItem Item(std::string description, Money excludingVat) {
-  return {std::move(description), PriceForDisplay(excludingVat, Separators{})};
+PricedItem Item(std::string description, Money excludingVat, VatRate rate = VatRate{}) {
+  return {std::move(description), PriceForDisplay(excludingVat, Separators{}, rate)};
 }
 
 // The three lines of a typical quote: a cross-grade at 10 %, a support contract, an other item.
@@ -174,6 +174,25 @@ TEST(SheetText, HoldsTheHeadingLinesTotalsFootnoteAndTelephone) {
     EXPECT_NE(html.find(expected), std::string::npos) << expected << "\nin\n" << html;
   }
   EXPECT_EQ(html.find("Reference:"), std::string::npos);
+}
+
+// A book's own rate, footnote and telephone number; lines priced under two rates name none.
+TEST(SheetText, NamesTheRateFootnoteAndTelephoneOfTheBookThatPricedTheLines) {
+  QuoteSheet sheet;
+  sheet.Add(Item("New package Windows HB 1", Dec("5000"), VatRate{1500}));
+  const SheetFooter footer{"Eff:  1 March 2013", "021 555 0100"};
+  const std::string text = SheetPlainText(sheet, "1 March 2013", Separators{}, footer);
+  for (const std::string expected :
+       {"5,000.00 excl. VAT, 5,750.00 incl. VAT\n", "\nVAT 15%: 750.00\n", "\nEff:  1 March 2013\n",
+        "Contact Corvane on 021 555 0100.\n"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
+  }
+  EXPECT_NE(SheetHtml(sheet, "", Separators{}, footer).find("<b>VAT 15%</b>"), std::string::npos);
+  EXPECT_EQ(VatTotalLabel(sheet.Totals()), "VAT 15%");
+  sheet.Add(Item("New package Windows HB 2", Dec("4900")));
+  EXPECT_EQ(VatTotalLabel(sheet.Totals()), "VAT");
+  sheet.Remove(0);
+  EXPECT_EQ(VatTotalLabel(sheet.Totals()), "VAT 14%");
 }
 
 }  // namespace

@@ -4,7 +4,8 @@ namespace corvane {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: corvane-pricelist [--discount TEXT] [--csv | --pdf FILE]\n"
+    "usage: corvane-pricelist [--price-book FILE] [--discount TEXT] [--csv | --pdf FILE]\n"
+    "       corvane-pricelist [--price-book FILE] --export-price-book\n"
     "       corvane-pricelist --help | --version\n";
 
 constexpr std::string_view kOptions =
@@ -12,6 +13,10 @@ constexpr std::string_view kOptions =
     "Prints every price the Corvane cross-grade calculator's window can show, as the window shows\n"
     "it, with the number format of the user's locale.\n"
     "\n"
+    "  --price-book FILE  list the prices of the price-book file FILE instead of the built-in\n"
+    "                   book (see docs/price-book.md)\n"
+    "  --export-price-book  print the price book (the built-in one, or FILE) as a price-book\n"
+    "                   file, to start a new book from\n"
     "  --discount TEXT  the dealer discount on new packages and cross-grades, as typed in the\n"
     "                   window (\"15%\", \"12.5%\"); default \"0%\"\n"
     "  --csv            print CSV instead of aligned text: the texts the window shows, and the\n"
@@ -21,7 +26,8 @@ constexpr std::string_view kOptions =
     "  --version        print the version and the date the prices take effect, and exit\n"
     "\n"
     "Exit status: 0 when the list was printed or written, 1 when it could not be written, 2 for\n"
-    "a bad option or a discount text that is not valid UTF-8 or holds a control character.\n";
+    "a bad option, a discount text that is not valid UTF-8 or holds a control character, or a\n"
+    "price book that cannot be used.\n";
 
 std::string Joined(std::string_view a, std::string_view b) {
   return std::string(a) + std::string(b);
@@ -48,7 +54,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     const std::string_view argument = arguments[i];
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    const bool takesValue = name == "--discount" || name == "--pdf";
+    const bool takesValue = name == "--discount" || name == "--pdf" || name == "--price-book";
     if (equals != std::string_view::npos && !takesValue) {
       return refuse(Joined(name, " takes no value"));
     }
@@ -67,6 +73,11 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     } else if (name == "--pdf") {
       if (value.empty()) return refuse("--pdf needs a file name");
       line.pdfPath = value;
+    } else if (name == "--price-book") {
+      if (value.empty()) return refuse("--price-book needs a file name");
+      line.priceBookPath = value;
+    } else if (name == "--export-price-book") {
+      line.exportPriceBook = true;
     } else if (name == "--csv") {
       line.csv = true;
     } else if (name == "--help") {
@@ -78,6 +89,9 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     }
   }
   if (line.csv && line.pdfPath) return refuse("--csv and --pdf cannot be used together");
+  if (line.exportPriceBook && (line.csv || line.pdfPath)) {
+    return refuse("--export-price-book prints the book alone, without --csv or --pdf");
+  }
   return line;
 }
 

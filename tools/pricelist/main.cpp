@@ -8,6 +8,7 @@
 
 #include "corvane/version.h"
 #include "pricebook/price_book.h"
+#include "pricebook/price_book_file.h"
 #include "pricelist/price_list.h"
 #include "pricelist/price_list_csv.h"
 #include "pricelist/price_list_text.h"
@@ -78,13 +79,22 @@ int main(int argc, char* argv[]) {
   }
   if (!AcceptDiscount(options.discount)) return kUsageError;
 
-  const corvane::PriceBook book = corvane::FillPriceBook();
+  corvane::PriceBook book;
+  try {
+    book = options.priceBookPath ? corvane::ReadPriceBook(*options.priceBookPath)
+                                 : corvane::FillPriceBook();
+  } catch (const corvane::PriceBookError& error) {
+    Say(error.what());
+    return kUsageError;
+  }
+  if (options.exportPriceBook) return Print(corvane::PriceBookJson(book));
   // The CSV keeps the texts it always had; the amounts columns serve every locale.
   const corvane::Separators separators =
       options.csv ? corvane::Separators{} : corvane::UserSeparators();
   const auto rows = corvane::BuildPriceList(book, options.discount, separators);
   if (options.pdfPath) {
-    const std::string cause = corvane::SavePdf(rows, options.discount, *options.pdfPath);
+    const std::string cause =
+        corvane::SavePdf(rows, options.discount, book.effectiveDate, *options.pdfPath);
     if (cause.empty()) return EXIT_SUCCESS;
     Say("cannot write the PDF to " + *options.pdfPath + ": " + cause);
     return kWriteFailed;
@@ -93,7 +103,7 @@ int main(int argc, char* argv[]) {
   if (options.csv) {
     corvane::WriteCsv(rows, out);
   } else {
-    corvane::WritePlainText(rows, options.discount, out);
+    corvane::WritePlainText(rows, options.discount, book.effectiveDate, out);
   }
   return Print(out.str());
 }

@@ -10,7 +10,8 @@ Separators UserSeparators() {
   return {};
 }
 
-std::string SavePdf(const std::vector<PriceListRow>&, std::string_view, std::string_view) {
+std::string SavePdf(const std::vector<PriceListRow>&, std::string_view, EffectiveDate,
+                    std::string_view) {
   return "this build cannot write PDFs";
 }
 

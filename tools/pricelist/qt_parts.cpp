@@ -31,7 +31,7 @@ Separators UserSeparators() {
 }
 
 std::string SavePdf(const std::vector<PriceListRow>& rows, std::string_view discount,
-                    std::string_view path) {
+                    EffectiveDate effective, std::string_view path) {
   // The fonts need a platform; the offscreen one needs no display, whatever the environment names.
   std::array<char*, 4> arguments{const_cast<char*>("corvane-pricelist"),
                                  const_cast<char*>("-platform"), const_cast<char*>("offscreen"),
@@ -39,7 +39,7 @@ std::string SavePdf(const std::vector<PriceListRow>& rows, std::string_view disc
   int count = 3;
   const QtMessageHandler previous = qInstallMessageHandler(ReportErrorsOnly);
   const QGuiApplication application(count, arguments.data());
-  const QString cause = WritePriceListPdf(rows, discount, PathToQString(path));
+  const QString cause = WritePriceListPdf(rows, discount, effective, PathToQString(path));
   qInstallMessageHandler(previous);
   return ToStdString(cause);
 }

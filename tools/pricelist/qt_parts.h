@@ -20,6 +20,6 @@ bool PdfAvailable();
 //! Writes the rows as a PDF to the path, given as the command line gave it, without opening a
 //! window or needing a display. Returns why it could not be written, or an empty text.
 std::string SavePdf(const std::vector<PriceListRow>& rows, std::string_view discount,
-                    std::string_view path);
+                    EffectiveDate effective, std::string_view path);
 
 }  // namespace corvane

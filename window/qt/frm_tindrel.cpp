@@ -1,5 +1,6 @@
 #include "window/qt/frm_tindrel.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
@@ -28,7 +29,9 @@
 #include "window/qt/corvane.xpm"
 #include "window/qt/field_keys.h"
 #include "window/qt/keyboard_habits.h"
+#include "window/qt/price_book_actions.h"
 #include "window/qt/quote_actions.h"
+#include "window/qt/quote_sheet_window.h"
 #include "window/window_texts.h"
 
 namespace corvane {
@@ -299,6 +302,7 @@ void FrmTindrel::Deliver(Handler handler) {
 
 FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* parent)
     : QWidget(parent),
+      book_(book),
       w_(CreateWidgets(*this)),
       combo1_(*w_.Combo1),
       combo2_(*w_.Combo2),
@@ -317,7 +321,7 @@ FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* pa
       messageBoxes_(*this),
       messages_(messageBoxes_),
       form_(*this),
-      behaviour_(book,
+      behaviour_(book_,
                  WindowControls{combo1_,
                                 combo2_,
                                 combo3_,
@@ -334,7 +338,10 @@ FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* pa
                                 messages_,
                                 form_},
                  std::move(separators)),
-      quoteActions_(new QuoteActions(*this, behaviour_, messages_)) {
+      quoteActions_(new QuoteActions(*this, behaviour_, messages_)),
+      bookActions_(new PriceBookActions(*this, messages_)) {
+  for (QAction* action : bookActions_->MenuActions()) quoteActions_->AddMenuAction(action);
+  ShowBookFacts();
   // Built straight from the compiled-in picture: reading it as a file would first look through
   // every installed image format plugin.
   setWindowIcon(QIcon(QPixmap(corvane_xpm)));
@@ -349,6 +356,19 @@ FrmTindrel::~FrmTindrel() {
   // The widgets go after the behaviour they report to: nothing they signal while they are
   // destroyed may reach it.
   for (QWidget* child : findChildren<QWidget*>()) child->disconnect(this);
+}
+
+void FrmTindrel::UsePriceBook(PriceBook book, QString file) {
+  book_ = std::move(book);
+  bookFile_ = std::move(file);
+  ShowBookFacts();
+  if (QuoteSheetWindow* sheet = quoteActions_->Sheet()) sheet->SetPriceBook(book_);
+  Deliver([this] { behaviour_.BookChanged(); });
+}
+
+void FrmTindrel::ShowBookFacts() {
+  w_.Label6->setText(ToQString(FootnoteText(book_.effectiveDate)));
+  w_.Label6->setToolTip(bookActions_->Description());
 }
 
 void FrmTindrel::Load() {

@@ -20,13 +20,15 @@ class QRadioButton;
 
 namespace corvane {
 
+class PriceBookActions;
 class QuoteActions;
 
 class FrmTindrel : public QWidget {
   Q_OBJECT
 
  public:
-  //! Creates every control in its start state; the lists stay empty until Load.
+  //! Creates every control in its start state; the lists stay empty until Load. The window keeps
+  //! its own copy of the book.
   FrmTindrel(const PriceBook& book, Separators separators, QWidget* parent = nullptr);
   ~FrmTindrel() override;
   FrmTindrel(const FrmTindrel&) = delete;
@@ -42,6 +44,15 @@ class FrmTindrel : public QWidget {
 
   //! Copying the price shown, the quote sheet, and the context menu that offers them.
   QuoteActions& Quote() { return *quoteActions_; }
+  //! Opening another price book, and what the window says of the one in use.
+  PriceBookActions& Books() { return *bookActions_; }
+
+  //! The book the window prices from, and the file it was read from (empty for the built-in one).
+  const PriceBook& Book() const { return book_; }
+  const QString& BookFile() const { return bookFile_; }
+  //! Prices from `book` from now on: the lists start over, the footnote names the book's date, and
+  //! the quote sheet names its rate and telephone number.
+  void UsePriceBook(PriceBook book, QString file);
 
  protected:
   //! Every way of closing the window runs the unload step; it refuses only when the dealer keeps
@@ -78,12 +89,17 @@ class FrmTindrel : public QWidget {
   };
   static Widgets CreateWidgets(QWidget& window);
   void SetTabOrder();
+  //! The footnote with the book's date; its tooltip says which book is in use.
+  void ShowBookFacts();
   void ConnectEvents();
   template <typename Raise>
   void ConnectFieldEvents(Raise raise);
   template <typename Handler>
   void Deliver(Handler handler);
 
+  // Declared first: the behaviour holds a reference to it, and every other member may use it.
+  PriceBook book_;
+  QString bookFile_;
   Widgets w_;
   QtComboBox combo1_;
   QtComboBox combo2_;
@@ -102,7 +118,8 @@ class FrmTindrel : public QWidget {
   MessageRouter messages_;
   QtForm form_;
   QuoteWindow behaviour_;
-  QuoteActions* quoteActions_;  // a child of the window
+  QuoteActions* quoteActions_;     // a child of the window
+  PriceBookActions* bookActions_;  // a child of the window
 };
 
 }  // namespace corvane

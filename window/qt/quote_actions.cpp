@@ -116,8 +116,9 @@ void QuoteActions::SavePriceList() {
                                            QStringLiteral("Corvane Price List.pdf"));
   if (path.isEmpty()) return;
   const std::string discount = behaviour_.DiscountText();
-  const QString cause = WritePriceListPdf(
-      BuildPriceList(behaviour_.Book(), discount, behaviour_.NumberFormat()), discount, path);
+  const QString cause =
+      WritePriceListPdf(BuildPriceList(behaviour_.Book(), discount, behaviour_.NumberFormat()),
+                        discount, behaviour_.Book().effectiveDate, path);
   if (!cause.isEmpty()) {
     messages_.ShowError(ToStdString(QStringLiteral("The price list could not be saved as %1: %2.")
                                         .arg(QDir::toNativeSeparators(path), cause)));
@@ -125,8 +126,10 @@ void QuoteActions::SavePriceList() {
 }
 
 QuoteSheetWindow& QuoteActions::CreatedSheet() {
-  if (sheet_ == nullptr)
+  if (sheet_ == nullptr) {
     sheet_ = new QuoteSheetWindow(behaviour_.NumberFormat(), messages_, &window_);
+    sheet_->SetPriceBook(behaviour_.Book());
+  }
   return *sheet_;
 }
 

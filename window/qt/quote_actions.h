@@ -43,6 +43,8 @@ class QuoteActions final : public QObject {
   }
   //! The context menu; over an edit field its own entries come first.
   void ShowContextMenu(QWidget* over, const QPoint& globalPosition);
+  //! Adds an entry at the end of the context menu.
+  void AddMenuAction(QAction* action) { menuActions_.append(action); }
   //! The entries of the context menu, in their order, each with its shortcut.
   const QList<QAction*>& MenuActions() const { return menuActions_; }
 

@@ -78,7 +78,8 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, MessageSink& messages,
       lines_(new QTableWidget(0, kColumns)),
       totalExcluding_(nullptr),
       vat_(nullptr),
-      totalIncluding_(nullptr) {
+      totalIncluding_(nullptr),
+      vatCaption_(nullptr) {
   setObjectName(QStringLiteral("quoteSheet"));
   setWindowTitle(QStringLiteral("Quotation"));
   customer_->setObjectName(QStringLiteral("txtCustomer"));
@@ -106,7 +107,8 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, MessageSink& messages,
   auto* totals = new QFormLayout;
   totals->setLabelAlignment(Qt::AlignRight);
   totalExcluding_ = AddTotal(*totals, QStringLiteral("Total excl. VAT:"), "lblTotalExcl");
-  vat_ = AddTotal(*totals, ToQString(kVatRateText) + QLatin1Char(':'), "lblVat");
+  vat_ = AddTotal(*totals, QStringLiteral("VAT:"), "lblVat");
+  vatCaption_ = qobject_cast<QLabel*>(totals->labelForField(vat_));
   totalIncluding_ = AddTotal(*totals, QStringLiteral("Total incl. VAT:"), "lblTotalIncl");
   auto* totalsRow = new QHBoxLayout;
   totalsRow->addStretch();
@@ -147,6 +149,16 @@ void QuoteSheetWindow::Add(const PricedItem& item) {
   DeliverEvent(messages_, [&] { sheet_.Add(item); });
   Refresh();
   lines_->selectRow(lines_->rowCount() - 1);
+}
+
+void QuoteSheetWindow::SetPriceBook(const PriceBook& book) {
+  book_ = &book;
+  ShowTotals();
+}
+
+SheetFooter QuoteSheetWindow::Footer() const {
+  if (book_ == nullptr) return BuiltInFooter();
+  return {FootnoteText(book_->effectiveDate), book_->vendorPhone};
 }
 
 QString QuoteSheetWindow::Today() const {
@@ -192,6 +204,10 @@ void QuoteSheetWindow::ShowTotals() {
   const SheetTotals& totals = sheet_.Totals();
   totalExcluding_->setText(ToQString(FormatPrice(totals.excludingVat, separators_)));
   vat_->setText(ToQString(FormatPrice(totals.vat, separators_)));
+  // An empty sheet names the rate its next line will carry.
+  const std::string caption =
+      sheet_.Empty() && book_ != nullptr ? VatRateText(book_->vat) : VatTotalLabel(totals);
+  vatCaption_->setText(ToQString(caption) + QLatin1Char(':'));
   totalIncluding_->setText(ToQString(FormatPrice(totals.includingVat, separators_)));
 }
 
@@ -217,8 +233,8 @@ void QuoteSheetWindow::CopyQuote() {
   if (sheet_.Empty()) return;
   const QString today = Today();
   auto mime = std::make_unique<QMimeData>();
-  mime->setText(ToQString(SheetPlainText(sheet_, ToStdString(today), separators_)));
-  mime->setHtml(ToQString(SheetHtml(sheet_, ToStdString(today), separators_)));
+  mime->setText(ToQString(SheetPlainText(sheet_, ToStdString(today), separators_, Footer())));
+  mime->setHtml(ToQString(SheetHtml(sheet_, ToStdString(today), separators_, Footer())));
   QGuiApplication::clipboard()->setMimeData(mime.release());
   sheet_.MarkHandedOn();
 }
@@ -226,7 +242,7 @@ void QuoteSheetWindow::CopyQuote() {
 void QuoteSheetWindow::Print() {
   if (sheet_.Empty()) return;
   QTextDocument document;
-  document.setHtml(ToQString(SheetHtml(sheet_, ToStdString(Today()), separators_)));
+  document.setHtml(ToQString(SheetHtml(sheet_, ToStdString(Today()), separators_, Footer())));
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setDocName(QStringLiteral("Quotation"));
@@ -246,7 +262,7 @@ void QuoteSheetWindow::SaveAsPdf() {
 
 bool QuoteSheetWindow::WritePdf(const QString& path) {
   QTextDocument document;
-  document.setHtml(ToQString(SheetHtml(sheet_, ToStdString(Today()), separators_)));
+  document.setHtml(ToQString(SheetHtml(sheet_, ToStdString(Today()), separators_, Footer())));
   // Written beside the file and moved over it only when complete: a failed write leaves any
   // earlier file as it was.
   QSaveFile file(path);

@@ -8,7 +8,9 @@
 #include <functional>
 
 #include "money/format_price.h"
+#include "pricebook/price_book.h"
 #include "sheet/quote_sheet.h"
+#include "sheet/sheet_text.h"
 #include "window/controls.h"
 
 class QLabel;
@@ -32,6 +34,9 @@ class QuoteSheetWindow final : public QWidget {
   //! The file "Save as PDF..." writes: by default the one the dealer chooses in a file dialog,
   //! which asks before replacing a file; an empty name writes nothing.
   void SetFileChooser(std::function<QString()> chooser) { chooseFile_ = std::move(chooser); }
+  //! The price book whose footnote, telephone number and VAT rate the quote names; the built-in
+  //! book's until one is given. The book must outlive the sheet.
+  void SetPriceBook(const PriceBook& book);
 
   void CopyQuote();
   void Print();
@@ -44,6 +49,7 @@ class QuoteSheetWindow final : public QWidget {
   //! Rebuilds the table and the totals from the sheet.
   void Refresh();
   void ShowTotals();
+  SheetFooter Footer() const;
   void RemoveSelectedLine();
   void SetQuantity(int row, int quantity);
 
@@ -58,6 +64,8 @@ class QuoteSheetWindow final : public QWidget {
   QLabel* totalExcluding_;
   QLabel* vat_;
   QLabel* totalIncluding_;
+  QLabel* vatCaption_;
+  const PriceBook* book_ = nullptr;
 };
 
 }  // namespace corvane

@@ -79,7 +79,9 @@ TEST_F(QuoteSheetTest, TheMenuListsEachActionWithItsShortcut) {
   EXPECT_EQ(entries, QStringList({QStringLiteral("&Copy price\tCtrl+C"),
                                   QStringLiteral("&Add to quote\tCtrl+Shift+A"),
                                   QStringLiteral("Show quote &sheet\tCtrl+Shift+O"),
-                                  QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L")}));
+                                  QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L"),
+                                  QStringLiteral("Open &price book...\t"),
+                                  QStringLiteral("Price book in &use...\t")}));
   EXPECT_EQ(window_->Quote().Sheet(), nullptr);  // nothing is built before it is used
 }
 

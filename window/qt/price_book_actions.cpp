@@ -1,0 +1,105 @@
+#include "window/qt/price_book_actions.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <optional>
+#include <string>
+
+#include "money/vat.h"
+#include "pricebook/price_book_file.h"
+#include "qt/program_settings.h"
+#include "qt/qt_text.h"
+#include "window/qt/frm_tindrel.h"
+
+namespace corvane {
+namespace {
+
+const QString kRememberedKey = QStringLiteral("priceBook/file");
+
+struct Attempt {
+  std::optional<PriceBook> book;
+  std::string problem;  //!< why the book cannot be used, naming the file
+};
+
+Attempt Read(const QString& path) {
+  try {
+    return {ReadPriceBook(PathToStdString(path)), {}};
+  } catch (const PriceBookError& error) {
+    return {std::nullopt, error.what()};
+  }
+}
+
+}  // namespace
+
+PriceBookActions::PriceBookActions(FrmTindrel& window, MessageSink& messages)
+    : QObject(&window), window_(window), messages_(messages) {
+  auto* open = new QAction(QStringLiteral("Open &price book..."), this);
+  connect(open, &QAction::triggered, this, &PriceBookActions::OpenPriceBook);
+  auto* inUse = new QAction(QStringLiteral("Price book in &use..."), this);
+  connect(inUse, &QAction::triggered, this, &PriceBookActions::ShowBookInUse);
+  menuActions_ = {open, inUse};
+}
+
+void PriceBookActions::OpenPriceBook() {
+  const QString path = chooseFile_ ? chooseFile_()
+                                   : QFileDialog::getOpenFileName(
+                                         &window_, QStringLiteral("Open price book"),
+                                         QFileInfo(window_.BookFile()).absolutePath(),
+                                         QStringLiteral("Price books (*.json);;All files (*)"));
+  if (!path.isEmpty()) Open(path);
+}
+
+bool PriceBookActions::Open(const QString& path) {
+  Attempt attempt = Read(path);
+  if (!attempt.book) {
+    messages_.ShowWarning("The price book could not be opened.\r\n\r\n" + attempt.problem +
+                          "\r\n\r\nThe prices stay those of the book in use.");
+    return false;
+  }
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  window_.UsePriceBook(std::move(*attempt.book), absolute);
+  ProgramSettings()->setValue(kRememberedKey, absolute);
+  return true;
+}
+
+void PriceBookActions::OpenAtStart(const QString& commandLineFile) {
+  const auto settings = ProgramSettings();
+  const QString path =
+      commandLineFile.isEmpty() ? settings->value(kRememberedKey).toString() : commandLineFile;
+  if (path.isEmpty()) return;
+  Attempt attempt = Read(path);
+  if (attempt.book) {
+    window_.UsePriceBook(std::move(*attempt.book), QFileInfo(path).absoluteFilePath());
+    return;
+  }
+  // Said once: a remembered book that cannot be used is not tried again.
+  if (commandLineFile.isEmpty()) settings->remove(kRememberedKey);
+  const std::string message = "The price book could not be used.\r\n\r\n" + attempt.problem +
+                              "\r\n\r\nThe calculator uses its built-in price book.";
+  QTimer::singleShot(0, this, [this, message] { messages_.ShowWarning(message); });
+}
+
+QString PriceBookActions::Description() const {
+  const PriceBook& book = window_.Book();
+  const QString file = window_.BookFile().isEmpty() ? QStringLiteral("built into the program")
+                                                    : QDir::toNativeSeparators(window_.BookFile());
+  QString text =
+      QStringLiteral("Price book: %1\nPrices effective: %2\nVAT: %3 %\nVendor: %4, %5")
+          .arg(file, ToQString(LongDate(book.effectiveDate)), ToQString(VatPercentText(book.vat)),
+               ToQString(book.vendorName), ToQString(book.vendorPhone));
+  if (book.currency) text += QStringLiteral("\nCurrency: %1").arg(ToQString(*book.currency));
+  return text;
+}
+
+void PriceBookActions::ShowBookInUse() {
+  QMessageBox box(QMessageBox::Information, QStringLiteral("Tindrel"), Description(),
+                  QMessageBox::Ok, &window_);
+  box.exec();
+}
+
+}  // namespace corvane
