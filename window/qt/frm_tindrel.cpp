@@ -15,15 +15,18 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "pricebook/effective_date.h"
 #include "qt/qt_text.h"
 #include "window/event_boundary.h"
 #include "window/qt/accessible_widgets.h"
+#include "window/qt/announcer.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/corvane.xpm"
 #include "window/qt/field_keys.h"
@@ -292,9 +295,26 @@ FrmTindrel::Widgets FrmTindrel::CreateWidgets(QWidget& window) {
   return w;
 }
 
+// A price written away from the focus is told to a screen reader once, as the eye sees it appear;
+// switching between the modes shows prices too, but the reader hears the new frame instead.
 template <typename Handler>
 void FrmTindrel::Deliver(Handler handler) {
+  const bool itemsShown = !w_.fmeSupport->isHidden();
+  const QString said = PricesToSay();
   DeliverEvent(messages_, handler);
+  const QString toSay = PricesToSay();
+  if (!toSay.isEmpty() && toSay != said && itemsShown == !w_.fmeSupport->isHidden()) {
+    announcer_->Announce(toSay);
+  }
+}
+
+QString FrmTindrel::PricesToSay() const {
+  const bool items = !w_.fmeSupport->isHidden();
+  const QLineEdit& excluding = items ? *w_.txtSuppExcl : *w_.txtExclPrice;
+  const QLineEdit& including = items ? *w_.txtSuppIncl : *w_.txtInclPrice;
+  if (excluding.text().isEmpty()) return excluding.accessibleDescription();
+  return QStringLiteral("%1 excluding VAT, %2 including VAT")
+      .arg(excluding.text(), including.text());
 }
 
 FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* parent)
@@ -334,11 +354,12 @@ FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* pa
                                 messages_,
                                 form_},
                  std::move(separators)),
-      quoteActions_(new QuoteActions(*this, behaviour_, messages_)) {
+      quoteActions_(new QuoteActions(*this, behaviour_, messages_)),
+      announcer_(new Announcer(*this)) {
   // Built straight from the compiled-in picture: reading it as a file would first look through
   // every installed image format plugin.
   setWindowIcon(QIcon(QPixmap(corvane_xpm)));
-  SetTabOrder();
+  SetTabOrder(w_.cmdSupport);
   ConnectEvents();
   w_.Combo1->setFocus();
   setGeometry(
@@ -361,13 +382,15 @@ void FrmTindrel::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// The focus follows the window's tab order; labels and frames hold places in it without ever
-// taking the focus, and hidden or disabled controls are passed over.
-void FrmTindrel::SetTabOrder() {
-  const std::array<QWidget*, 15> order = {
-      w_.Combo1,     w_.optAge[0],   w_.optAge[1],    w_.optAge[2],    w_.Combo2,
-      w_.cmdClose,   w_.Combo3,      w_.txtExclPrice, w_.txtInclPrice, w_.cmdOther,
-      w_.cmdSupport, w_.txtSuppIncl, w_.txtSuppExcl,  w_.List1,        w_.cmdUpgrade};
+// Tab goes where the eye reads, top to bottom and left to right: with Enter pressing the focused
+// button, a Tab from the To list onto Close would let "Tab, 10%, Enter" close the window. Hidden
+// and disabled controls, among them those the item frame covers, are passed over.
+void FrmTindrel::SetTabOrder(QWidget* itemsAfter) {
+  std::vector<QWidget*> order = {w_.Combo1,   w_.optAge[0],  w_.optAge[1],    w_.optAge[2],
+                                 w_.Combo2,   w_.Combo3,     w_.txtExclPrice, w_.txtInclPrice,
+                                 w_.cmdOther, w_.cmdSupport, w_.cmdUpgrade,   w_.cmdClose};
+  const auto after = std::find(order.begin(), order.end(), itemsAfter) + 1;
+  order.insert(after, {w_.List1, w_.txtSuppExcl, w_.txtSuppIncl});
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -382,6 +405,9 @@ void FrmTindrel::ConnectEvents() {
   connect(w_.cmdSupport, &QPushButton::clicked, this, raise(&QuoteWindow::cmdSupport_Click));
   connect(w_.cmdUpgrade, &QPushButton::clicked, this, raise(&QuoteWindow::cmdUpgrade_Click));
   connect(w_.cmdClose, &QPushButton::clicked, this, raise(&QuoteWindow::cmdClose_Click));
+  for (QPushButton* shows : {w_.cmdOther, w_.cmdSupport}) {
+    connect(shows, &QPushButton::clicked, this, [this, shows] { SetTabOrder(shows); });
+  }
   // A selection the user removes (Ctrl and click) is no choice of an item.
   connect(w_.List1, &QListWidget::itemSelectionChanged, this, [this] {
     if (list1_.ListIndex() >= 0) Deliver([this] { behaviour_.List1_Click(); });

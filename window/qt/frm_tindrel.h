@@ -20,6 +20,7 @@ class QRadioButton;
 
 namespace corvane {
 
+class Announcer;
 class QuoteActions;
 
 class FrmTindrel : public QWidget {
@@ -77,12 +78,15 @@ class FrmTindrel : public QWidget {
     QLineEdit* txtSuppIncl;
   };
   static Widgets CreateWidgets(QWidget& window);
-  void SetTabOrder();
+  //! The tab order of the layout; the item frame's controls follow the button that shows it.
+  void SetTabOrder(QWidget* itemsAfter);
   void ConnectEvents();
   template <typename Raise>
   void ConnectFieldEvents(Raise raise);
   template <typename Handler>
   void Deliver(Handler handler);
+  //! What a screen reader hears of the visible price boxes: their prices, or why they show none.
+  QString PricesToSay() const;
 
   Widgets w_;
   QtComboBox combo1_;
@@ -103,6 +107,7 @@ class FrmTindrel : public QWidget {
   QtForm form_;
   QuoteWindow behaviour_;
   QuoteActions* quoteActions_;  // a child of the window
+  Announcer* announcer_;        // a child of the window
 };
 
 }  // namespace corvane

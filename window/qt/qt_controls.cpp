@@ -150,6 +150,11 @@ void QtTextBox::SetNote(std::string_view note) {
   edit_.setPlaceholderText(ToQString(note));
 }
 
+void QtTextBox::SetReason(std::string_view reason) {
+  edit_.setAccessibleDescription(ToQString(reason));
+  edit_.setToolTip(ToQString(reason));
+}
+
 void QtFrame::SetVisible(bool visible) {
   widget_.setVisible(visible);
 }
