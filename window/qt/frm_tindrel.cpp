@@ -12,8 +12,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
 
 #include <algorithm>
 #include <cstddef>
@@ -23,6 +21,7 @@
 #include <vector>
 
 #include "pricebook/effective_date.h"
+#include "qt/fit_to_screen.h"
 #include "qt/qt_text.h"
 #include "window/event_boundary.h"
 #include "window/qt/accessible_widgets.h"
@@ -362,8 +361,27 @@ FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* pa
   SetTabOrder(w_.cmdSupport);
   ConnectEvents();
   w_.Combo1->setFocus();
-  setGeometry(
-      QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+  ShrinkToScreen();
+  FitToScreen(*this, size());
+}
+
+// The layout is fixed, drawn for a client area that a small or highly scaled screen may not hold:
+// then every control, and its font, shrinks alike, so that all of it, the buttons too, stays on
+// the screen and in its place.
+void FrmTindrel::ShrinkToScreen() {
+  const double factor = ShrinkToFit(size(), RoomOnScreen(*this));
+  if (factor >= 1.0) return;
+  const auto scaled = [factor](int pixels) { return static_cast<int>(pixels * factor); };
+  for (QWidget* control : findChildren<QWidget*>()) {
+    if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
+      continue;
+    const QRect at = control->geometry();
+    control->setGeometry(scaled(at.x()), scaled(at.y()), scaled(at.width()), scaled(at.height()));
+    QFont font = control->font();
+    font.setPixelSize(std::max(1, scaled(font.pixelSize())));
+    control->setFont(font);
+  }
+  setFixedSize(scaled(width()), scaled(height()));
 }
 
 FrmTindrel::~FrmTindrel() {

@@ -78,6 +78,7 @@ class FrmTindrel : public QWidget {
     QLineEdit* txtSuppIncl;
   };
   static Widgets CreateWidgets(QWidget& window);
+  void ShrinkToScreen();
   //! The tab order of the layout; the item frame's controls follow the button that shows it.
   void SetTabOrder(QWidget* itemsAfter);
   void ConnectEvents();
