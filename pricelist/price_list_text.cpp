@@ -15,8 +15,17 @@ struct Line {
   const PriceListRow* row = nullptr;
 };
 
+// A printer or terminal shows one column per character, however many bytes UTF-8 spends on it:
+// the no-break space that separates thousands in some locales is two bytes but one column.
+std::size_t Columns(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+  }));
+}
+
 std::string Padded(std::string_view text, std::size_t width, bool right) {
-  const std::string fill(width > text.size() ? width - text.size() : 0, ' ');
+  const std::size_t columns = Columns(text);
+  const std::string fill(width > columns ? width - columns : 0, ' ');
   return right ? fill + std::string(text) : std::string(text) + fill;
 }
 
@@ -30,13 +39,13 @@ void WriteSection(std::string_view title, const std::vector<Line>& lines, std::o
   constexpr std::string_view kExcluding = "Excl. VAT";
   constexpr std::string_view kIncluding = "Incl. VAT";
   std::size_t labelWidth = 0;
-  std::size_t excludingWidth = kExcluding.size();
-  std::size_t includingWidth = kIncluding.size();
+  std::size_t excludingWidth = Columns(kExcluding);
+  std::size_t includingWidth = Columns(kIncluding);
   for (const Line& line : lines) {
     if (line.row == nullptr) continue;
-    labelWidth = std::max(labelWidth, line.label.size());
-    excludingWidth = std::max(excludingWidth, line.row->excludingVat.size());
-    includingWidth = std::max(includingWidth, line.row->includingVat.size());
+    labelWidth = std::max(labelWidth, Columns(line.label));
+    excludingWidth = std::max(excludingWidth, Columns(line.row->excludingVat));
+    includingWidth = std::max(includingWidth, Columns(line.row->includingVat));
   }
   out << '\n' << title << '\n';
   out << TrimmedRight(Padded("", labelWidth, false) + "  " +

@@ -54,6 +54,8 @@ class TextBox {
   virtual void SetText(std::string_view text) = 0;
   //! A word the box shows, set apart from a price, while it holds no text; empty for none.
   virtual void SetNote(std::string_view note) = 0;
+  //! Why the box shows its note, for whoever asks (a screen reader, a tooltip); empty for none.
+  virtual void SetReason(std::string_view reason) = 0;
 };
 
 //! A frame, or any other control the window shows and hides as a whole.

@@ -165,10 +165,10 @@ void QuoteWindow::Combo3_Enter() {
 }
 
 void QuoteWindow::Combo1_LostFocus() {
-  CommitStep();
+  EnterIn(c_.Combo1, &QuoteWindow::Combo1_Click);
 }
 void QuoteWindow::Combo2_LostFocus() {
-  CommitStep();
+  EnterIn(c_.Combo2, &QuoteWindow::Combo2_Click);
 }
 void QuoteWindow::Combo3_LostFocus() {
   CommitDiscount();
@@ -287,9 +287,11 @@ void QuoteWindow::ClearCrossGradeBoxes() {
   NoteCrossGradeBoxes("");
 }
 
-void QuoteWindow::NoteCrossGradeBoxes(std::string_view note) {
+void QuoteWindow::NoteCrossGradeBoxes(std::string_view note, std::string_view reason) {
   c_.txtExclPrice.SetNote(note);
   c_.txtInclPrice.SetNote(note);
+  c_.txtExclPrice.SetReason(reason);
+  c_.txtInclPrice.SetReason(reason);
 }
 
 void QuoteWindow::Quietly(void (QuoteWindow::*handler)()) {
@@ -311,10 +313,20 @@ void QuoteWindow::CommitStep() {
 // package again would refill the To list and drop the To package chosen since.
 void QuoteWindow::EnterIn(ComboBox& combo, void (QuoteWindow::*choose)()) {
   if (combo.ListIndex() >= 0) return CommitStep();
-  const std::optional<int> chosen = TypedChoice(EntryTexts(combo), combo.Text());
-  if (!chosen) return;
+  const std::vector<std::string> entries = EntryTexts(combo);
+  const std::optional<int> chosen = TypedChoice(entries, combo.Text());
+  if (!chosen) return SayWhyNothingIsChosen(entries, combo.Text());
   combo.SetListIndex(*chosen);
   (this->*choose)();
+}
+
+// A text that several entries hold leaves the dealer to pick one from the finder; a text that none
+// holds is a typing error, and the empty boxes say so.
+void QuoteWindow::SayWhyNothingIsChosen(const std::vector<std::string>& entries,
+                                        const std::string& typed) {
+  if (FoldForFinding(typed).empty() || !OfferedEntries(entries, typed).empty()) return;
+  ClearCrossGradeBoxes();
+  NoteCrossGradeBoxes(kNoPriceNote, NoMatchText(typed));
 }
 
 void QuoteWindow::CommitDiscount() {

@@ -74,13 +74,14 @@ class QuoteWindow {
   void Combo2_Step();
   void Combo3_Step();
   //! Enter in the field. A typed From or To text chooses the entry it names (TypedChoice), as a
-  //! click on it would; a typed discount is applied as a chosen one. On an entry reached by
-  //! stepping, Enter commits to it and shows the warning held back.
+  //! click on it would, and one that no entry holds leaves the boxes noting why; a typed discount
+  //! is applied as a chosen one. On an entry reached by stepping, Enter commits to it and shows
+  //! the warning held back.
   void Combo1_Enter();
   void Combo2_Enter();
   void Combo3_Enter();
-  //! The field lost the focus: leaving commits to an entry reached by stepping, and applies a
-  //! discount typed since the last one was applied.
+  //! The field lost the focus: leaving commits to the entry shown or typed as Enter does, and
+  //! applies a discount typed since the last one was applied.
   void Combo1_LostFocus();
   void Combo2_LostFocus();
   void Combo3_LostFocus();
@@ -120,13 +121,14 @@ class QuoteWindow {
   //! refusal's steps in their order, or nothing at all.
   void Show(const QuoteRequest& request);
   void ClearCrossGradeBoxes();
-  void NoteCrossGradeBoxes(std::string_view note);
+  void NoteCrossGradeBoxes(std::string_view note, std::string_view reason = {});
   //! Runs a selection handler as a step: refusals it meets hold their warnings back.
   void Quietly(void (QuoteWindow::*handler)());
   //! Shows the warnings held back since the last step.
   void CommitStep();
   //! Chooses the entry a typed text names, or commits to the entry the field shows.
   void EnterIn(ComboBox& combo, void (QuoteWindow::*choose)());
+  void SayWhyNothingIsChosen(const std::vector<std::string>& entries, const std::string& typed);
   void CommitDiscount();
   //! 2 if age button 2 is selected, else 1 if age button 1 is, else 0 (the oldest package).
   int AgeBand() const;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -25,6 +26,11 @@ inline constexpr std::array<std::string_view, 3> kStartAgeCaptions = {
 
 //! What the empty cross-grade price boxes say while they show that a pair has no price.
 inline constexpr std::string_view kNoPriceNote = "no price";
+
+//! Why the price boxes are empty after a From or To text that no entry holds.
+inline std::string NoMatchText(std::string_view typed) {
+  return "No package matches '" + std::string(typed) + "'";
+}
 
 //! The price-box text of the item frame when a list mode starts.
 inline constexpr std::string_view kItemPriceResetText = "0.00";

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -241,6 +244,42 @@ TEST(PriceListText, AlignsEveryPriceColumnAndKeepsLinesTight) {
   EXPECT_LE(priceEnds.size(), 4u);
   EXPECT_NE(out.str().find("Eff:  28 May 2012"), std::string::npos);
   EXPECT_NE(out.str().find("  From Windows HB 1\n    to Windows HB 2"), std::string::npos);
+}
+
+// Columns line up on paper in every locale: a thousands separator of two UTF-8 bytes, such as the
+// no-break space, still takes one column.
+TEST(PriceListText, EachSectionsPriceLinesHaveOneDisplayWidthInEveryLocale) {
+  struct Case {
+    const char* locale;
+    Separators separators;
+  };
+  const Case cases[] = {{"C", {",", "."}}, {"de_DE", {".", ","}}, {"en_ZA", {"\u00a0", ","}}};
+  const std::regex priceAtEnd("[0-9][.,][0-9][0-9]$");
+  const auto columns = [](const std::string& line) {
+    return std::count_if(line.begin(), line.end(),
+                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; });
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.locale);
+    std::ostringstream out;
+    WritePlainText(BuildPriceList(FillPriceBook(), "0%", c.separators), "0%", out);
+    std::istringstream lines(out.str());
+    std::string line;
+    std::map<std::string, std::set<std::ptrdiff_t>> widths;  // by section
+    std::string section;
+    bool separatorSeen = false;
+    while (std::getline(lines, line)) {
+      if (!line.empty() && line.front() != ' ' && line.find("  ") == std::string::npos) {
+        section = line;
+      } else if (std::regex_search(line, priceAtEnd)) {
+        widths[section].insert(columns(line));
+        separatorSeen = separatorSeen || line.find(c.separators.thousands) != std::string::npos;
+      }
+    }
+    EXPECT_TRUE(separatorSeen);
+    EXPECT_EQ(widths.size(), 4u);
+    for (const auto& [title, seen] : widths) EXPECT_EQ(seen.size(), 1u) << title;
+  }
 }
 
 }  // namespace

@@ -57,12 +57,15 @@ class HeadlessTextBox : public TextBox {
  public:
   void SetText(std::string_view text) override { text_ = text; }
   void SetNote(std::string_view note) override { note_ = note; }
+  void SetReason(std::string_view reason) override { reason_ = reason; }
   const std::string& Text() const { return text_; }
   const std::string& Note() const { return note_; }
+  const std::string& Reason() const { return reason_; }
 
  private:
   std::string text_;
   std::string note_;
+  std::string reason_;
 };
 
 class HeadlessFrame : public Frame {

@@ -155,7 +155,7 @@ class LineEdit final : public QAccessibleWidget, public QAccessibleTextInterface
     return state;
   }
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Value ? Edit().text() : QAccessibleWidget::text(t);
+    return t == QAccessible::Value ? Shown() : QAccessibleWidget::text(t);
   }
   Relations relations(QAccessible::Relation match) const override {
     return WithOwnLabels(*widget(), match, QAccessibleWidget::relations(WithoutLabels(match)));
@@ -176,8 +176,8 @@ class LineEdit final : public QAccessibleWidget, public QAccessibleTextInterface
   }
   int cursorPosition() const override { return Edit().cursorPosition(); }
   void setCursorPosition(int position) override { Edit().setCursorPosition(position); }
-  QString text(int start, int end) const override { return Edit().text().mid(start, end - start); }
-  int characterCount() const override { return static_cast<int>(Edit().text().size()); }
+  QString text(int start, int end) const override { return Shown().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Shown().size()); }
   QRect characterRect(int /*offset*/) const override { return {}; }
   int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
   void scrollToSubstring(int /*start*/, int /*end*/) override {}
@@ -188,6 +188,11 @@ class LineEdit final : public QAccessibleWidget, public QAccessibleTextInterface
 
  private:
   QLineEdit& Edit() const { return *static_cast<QLineEdit*>(widget()); }
+  // An empty price box reads as the note it shows greyed, "no price", as the eye reads it.
+  QString Shown() const {
+    const bool note = Edit().isReadOnly() && Edit().text().isEmpty();
+    return note ? Edit().placeholderText() : Edit().text();
+  }
 };
 
 class Alert final : public QAccessibleWidget {
@@ -196,6 +201,20 @@ class Alert final : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Value) return QAccessibleWidget::text(t);
     return static_cast<const QMessageBox*>(widget())->text();
+  }
+};
+
+// The announcer: a notification named by its latest message. It draws nothing and is never
+// hidden to a reader, which would otherwise drop the notification as coming from nowhere.
+class Notification final : public QAccessibleWidget {
+ public:
+  explicit Notification(QWidget* announcer)
+      : QAccessibleWidget(announcer, QAccessible::Notification) {}
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.invisible = false;
+    state.offscreen = false;
+    return state;
   }
 };
 
@@ -212,6 +231,7 @@ QAccessibleInterface* Create(const QString& className, QObject* object) {
   if (className == QLatin1String("QGroupBox") && !static_cast<QGroupBox*>(widget)->isCheckable()) {
     return new Frame(static_cast<QGroupBox*>(widget));
   }
+  if (className == QLatin1String("corvane::Announcer")) return new Notification(widget);
   if (className == QLatin1String("QMessageBox"))
     return new Alert(static_cast<QMessageBox*>(widget));
   if (className == QLatin1String("QWidget") && widget->windowType() == Qt::Window) {

@@ -11,8 +11,10 @@ namespace corvane {
 //! - A frame is named by its caption, offers only the controls shown in it, and labels those of
 //!   them that no label of their own names.
 //! - A combo box keeps the name it was given, on every desktop, and its text is its value.
-//! - A line edit outside a combo box is labelled by its buddy labels alone where it has any.
+//! - A line edit outside a combo box is labelled by its buddy labels alone where it has any; a
+//!   read-only one that is empty reads as its placeholder text.
 //! - A message box is an alert whose value is its whole message.
+//! - The announcer is a notification named by its latest message.
 void InstallAccessibleInterfaces();
 
 }  // namespace corvane

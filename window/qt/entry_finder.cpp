@@ -2,9 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
+#include <QApplication>
 #include <QComboBox>
 #include <QIdentityProxyModel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QWindow>
 
 #include "qt/qt_text.h"
 #include "window/find_entry.h"
@@ -49,6 +52,29 @@ EntryFinder::EntryFinder(QComboBox& combo) : QCompleter(&combo), list_(combo.mod
 
 QStringList EntryFinder::splitPath(const QString& path) const {
   return {Folded(path)};
+}
+
+// Qt's completer closes its popup on a click outside it and swallows the click, so that the dealer
+// would have to click twice. Desktop completion popups close and let the click act; here the
+// press is handed to the window under it as though the popup had never been open, and the
+// release that follows finds the widget the press went to.
+bool EntryFinder::eventFilter(QObject* watched, QEvent* event) {
+  // The type goes first: the popup is made when first asked for, and making it sends events here.
+  if (event->type() != QEvent::MouseButtonPress || watched != popup())
+    return QCompleter::eventFilter(watched, event);
+  const auto& press = static_cast<const QMouseEvent&>(*event);
+  if (popup()->rect().contains(press.position().toPoint()))
+    return QCompleter::eventFilter(watched, event);
+  popup()->hide();
+  const QPointF global = press.globalPosition();
+  const QWidget* under = QApplication::widgetAt(global.toPoint());
+  QWindow* window = under != nullptr ? under->window()->windowHandle() : nullptr;
+  if (window == nullptr) return true;
+  const QPointF local = global - window->mapToGlobal(QPoint(0, 0));
+  QMouseEvent again(QEvent::MouseButtonPress, local, local, global, press.button(), press.buttons(),
+                    press.modifiers(), press.pointingDevice());
+  QCoreApplication::sendEvent(window, &again);
+  return true;
 }
 
 QString EntryFinder::pathFromIndex(const QModelIndex& index) const {

@@ -13,18 +13,20 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "pricebook/effective_date.h"
+#include "qt/fit_to_screen.h"
 #include "qt/qt_text.h"
 #include "window/event_boundary.h"
 #include "window/qt/accessible_widgets.h"
+#include "window/qt/announcer.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/corvane.xpm"
 #include "window/qt/field_keys.h"
@@ -295,9 +297,26 @@ FrmTindrel::Widgets FrmTindrel::CreateWidgets(QWidget& window) {
   return w;
 }
 
+// A price written away from the focus is told to a screen reader once, as the eye sees it appear;
+// switching between the modes shows prices too, but the reader hears the new frame instead.
 template <typename Handler>
 void FrmTindrel::Deliver(Handler handler) {
+  const bool itemsShown = !w_.fmeSupport->isHidden();
+  const QString said = PricesToSay();
   DeliverEvent(messages_, handler);
+  const QString toSay = PricesToSay();
+  if (!toSay.isEmpty() && toSay != said && itemsShown == !w_.fmeSupport->isHidden()) {
+    announcer_->Announce(toSay);
+  }
+}
+
+QString FrmTindrel::PricesToSay() const {
+  const bool items = !w_.fmeSupport->isHidden();
+  const QLineEdit& excluding = items ? *w_.txtSuppExcl : *w_.txtExclPrice;
+  const QLineEdit& including = items ? *w_.txtSuppIncl : *w_.txtInclPrice;
+  if (excluding.text().isEmpty()) return excluding.accessibleDescription();
+  return QStringLiteral("%1 excluding VAT, %2 including VAT")
+      .arg(excluding.text(), including.text());
 }
 
 FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* parent)
@@ -339,17 +358,37 @@ FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* pa
                                 form_},
                  std::move(separators)),
       quoteActions_(new QuoteActions(*this, behaviour_, messages_)),
-      bookActions_(new PriceBookActions(*this, messages_)) {
+      bookActions_(new PriceBookActions(*this, messages_)),
+      announcer_(new Announcer(*this)) {
   for (QAction* action : bookActions_->MenuActions()) quoteActions_->AddMenuAction(action);
   ShowBookFacts();
   // Built straight from the compiled-in picture: reading it as a file would first look through
   // every installed image format plugin.
   setWindowIcon(QIcon(QPixmap(corvane_xpm)));
-  SetTabOrder();
+  SetTabOrder(w_.cmdSupport);
   ConnectEvents();
   w_.Combo1->setFocus();
-  setGeometry(
-      QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+  ShrinkToScreen();
+  FitToScreen(*this, size());
+}
+
+// The layout is fixed, drawn for a client area that a small or highly scaled screen may not hold:
+// then every control, and its font, shrinks alike, so that all of it, the buttons too, stays on
+// the screen and in its place.
+void FrmTindrel::ShrinkToScreen() {
+  const double factor = ShrinkToFit(size(), RoomOnScreen(*this));
+  if (factor >= 1.0) return;
+  const auto scaled = [factor](int pixels) { return static_cast<int>(pixels * factor); };
+  for (QWidget* control : findChildren<QWidget*>()) {
+    if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
+      continue;
+    const QRect at = control->geometry();
+    control->setGeometry(scaled(at.x()), scaled(at.y()), scaled(at.width()), scaled(at.height()));
+    QFont font = control->font();
+    font.setPixelSize(std::max(1, scaled(font.pixelSize())));
+    control->setFont(font);
+  }
+  setFixedSize(scaled(width()), scaled(height()));
 }
 
 FrmTindrel::~FrmTindrel() {
@@ -381,13 +420,15 @@ void FrmTindrel::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// The focus follows the window's tab order; labels and frames hold places in it without ever
-// taking the focus, and hidden or disabled controls are passed over.
-void FrmTindrel::SetTabOrder() {
-  const std::array<QWidget*, 15> order = {
-      w_.Combo1,     w_.optAge[0],   w_.optAge[1],    w_.optAge[2],    w_.Combo2,
-      w_.cmdClose,   w_.Combo3,      w_.txtExclPrice, w_.txtInclPrice, w_.cmdOther,
-      w_.cmdSupport, w_.txtSuppIncl, w_.txtSuppExcl,  w_.List1,        w_.cmdUpgrade};
+// Tab goes where the eye reads, top to bottom and left to right: with Enter pressing the focused
+// button, a Tab from the To list onto Close would let "Tab, 10%, Enter" close the window. Hidden
+// and disabled controls, among them those the item frame covers, are passed over.
+void FrmTindrel::SetTabOrder(QWidget* itemsAfter) {
+  std::vector<QWidget*> order = {w_.Combo1,   w_.optAge[0],  w_.optAge[1],    w_.optAge[2],
+                                 w_.Combo2,   w_.Combo3,     w_.txtExclPrice, w_.txtInclPrice,
+                                 w_.cmdOther, w_.cmdSupport, w_.cmdUpgrade,   w_.cmdClose};
+  const auto after = std::find(order.begin(), order.end(), itemsAfter) + 1;
+  order.insert(after, {w_.List1, w_.txtSuppExcl, w_.txtSuppIncl});
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -402,6 +443,9 @@ void FrmTindrel::ConnectEvents() {
   connect(w_.cmdSupport, &QPushButton::clicked, this, raise(&QuoteWindow::cmdSupport_Click));
   connect(w_.cmdUpgrade, &QPushButton::clicked, this, raise(&QuoteWindow::cmdUpgrade_Click));
   connect(w_.cmdClose, &QPushButton::clicked, this, raise(&QuoteWindow::cmdClose_Click));
+  for (QPushButton* shows : {w_.cmdOther, w_.cmdSupport}) {
+    connect(shows, &QPushButton::clicked, this, [this, shows] { SetTabOrder(shows); });
+  }
   // A selection the user removes (Ctrl and click) is no choice of an item.
   connect(w_.List1, &QListWidget::itemSelectionChanged, this, [this] {
     if (list1_.ListIndex() >= 0) Deliver([this] { behaviour_.List1_Click(); });

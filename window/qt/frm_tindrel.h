@@ -20,6 +20,7 @@ class QRadioButton;
 
 namespace corvane {
 
+class Announcer;
 class PriceBookActions;
 class QuoteActions;
 
@@ -88,7 +89,9 @@ class FrmTindrel : public QWidget {
     QLineEdit* txtSuppIncl;
   };
   static Widgets CreateWidgets(QWidget& window);
-  void SetTabOrder();
+  void ShrinkToScreen();
+  //! The tab order of the layout; the item frame's controls follow the button that shows it.
+  void SetTabOrder(QWidget* itemsAfter);
   //! The footnote with the book's date; its tooltip says which book is in use.
   void ShowBookFacts();
   void ConnectEvents();
@@ -96,6 +99,8 @@ class FrmTindrel : public QWidget {
   void ConnectFieldEvents(Raise raise);
   template <typename Handler>
   void Deliver(Handler handler);
+  //! What a screen reader hears of the visible price boxes: their prices, or why they show none.
+  QString PricesToSay() const;
 
   // Declared first: the behaviour holds a reference to it, and every other member may use it.
   PriceBook book_;
@@ -120,6 +125,7 @@ class FrmTindrel : public QWidget {
   QuoteWindow behaviour_;
   QuoteActions* quoteActions_;     // a child of the window
   PriceBookActions* bookActions_;  // a child of the window
+  Announcer* announcer_;           // a child of the window
 };
 
 }  // namespace corvane

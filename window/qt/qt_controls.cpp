@@ -150,6 +150,15 @@ void QtTextBox::SetNote(std::string_view note) {
   edit_.setPlaceholderText(ToQString(note));
 }
 
+// Each change tells a screen reader; one that changes nothing would only add to the stream of
+// events in which a reader may drop the ones that matter.
+void QtTextBox::SetReason(std::string_view reason) {
+  const QString text = ToQString(reason);
+  if (edit_.accessibleDescription() == text) return;
+  edit_.setAccessibleDescription(text);
+  edit_.setToolTip(text);
+}
+
 void QtFrame::SetVisible(bool visible) {
   widget_.setVisible(visible);
 }

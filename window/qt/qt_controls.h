@@ -56,6 +56,8 @@ class QtTextBox final : public TextBox {
   void SetText(std::string_view text) override;
   //! The note is the box's placeholder text, drawn greyed while the box is empty.
   void SetNote(std::string_view note) override;
+  //! The reason is the box's accessible description and its tooltip.
+  void SetReason(std::string_view reason) override;
 
  private:
   QLineEdit& edit_;

@@ -32,6 +32,7 @@
 #include <string>
 #include <utility>
 
+#include "qt/fit_to_screen.h"
 #include "qt/qt_text.h"
 #include "sheet/sheet_text.h"
 #include "window/event_boundary.h"
@@ -126,7 +127,7 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, MessageSink& messages,
   layout->addWidget(lines_, 1);
   layout->addLayout(totalsRow);
   layout->addLayout(buttons);
-  resize(720, 420);
+  FitToScreen(*this, QSize(720, 420));
 
   connect(customer_, &QLineEdit::textEdited, this,
           [this](const QString& text) { sheet_.SetCustomer(ToStdString(text)); });

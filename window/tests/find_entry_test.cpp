@@ -1,6 +1,7 @@
 // Finding a list entry by part of its text, ignoring case and repeated blanks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -37,21 +38,30 @@ std::vector<std::string> FromEntries() {
 
 TEST(OfferedEntries, AreThoseContainingTheTypedTextInListOrder) {
   const std::vector<std::string> entries = FromEntries();
-  const std::tuple<std::string, std::vector<int>> cases[] = {
-      {"drav", {15, 16, 17, 18, 19}},  {"hb 3", {4}}, {"HB   3", {4}},
-      {"manager a", {22, 23, 24, 26}}, {"xyz", {}},   {"hb 3 ", {}},
-      {"tessaline 1", {7, 13, 14}}};
+  const std::tuple<std::string, std::vector<int>> cases[] = {{"drav", {15, 16, 17, 18, 19}},
+                                                             {"hb 3", {4}},
+                                                             {"HB   3", {4}},
+                                                             {"manager a", {22, 23, 24, 26}},
+                                                             {"xyz", {}},
+                                                             {"hb 3 ", {4}},
+                                                             {"v a", {24}},
+                                                             {"tessaline 1", {7, 13, 14}}};
   for (const auto& [typed, offered] : cases) {
     EXPECT_EQ(OfferedEntries(entries, typed), offered) << typed;
   }
   EXPECT_EQ(OfferedEntries(entries, "").size(), entries.size());
 }
 
-TEST(TypedChoice, IsTheEntryOfTheSameTextElseTheOnlyOneOffered) {
+TEST(TypedChoice, IsTheEntryOfTheSameTextElseTheOnlyOneOfferedOrHoldingWholeWords) {
   const std::vector<std::string> entries = FromEntries();
   const std::tuple<std::string, std::optional<int>> cases[] = {{"hb 3", 4},
                                                                {"windows TESSALINE  1", 7},
-                                                               {"tessaline 1", std::nullopt},
+                                                               {"tessaline 1", 7},
+                                                               {"Tessaline", std::nullopt},
+                                                               {"hb", std::nullopt},
+                                                               {"e 1", 7},
+                                                               {"v a", 24},
+                                                               {"v", std::nullopt},
                                                                {"drav", std::nullopt},
                                                                {"xyz", std::nullopt},
                                                                {"", std::nullopt},
@@ -60,6 +70,30 @@ TEST(TypedChoice, IsTheEntryOfTheSameTextElseTheOnlyOneOffered) {
   for (const auto& [typed, chosen] : cases) EXPECT_EQ(TypedChoice(entries, typed), chosen) << typed;
   EXPECT_EQ(TypedChoice({}, "hb"), std::nullopt);
   EXPECT_EQ(TypedChoice({"A b", "a  B"}, "a b"), 0);  // the first of equal texts
+  EXPECT_EQ(TypedChoice({"x 1 y", "x 1", "x 12"}, "x 1"), 1);
+  EXPECT_EQ(TypedChoice({"a x 1", "b x 1", "x 12"}, "x 1"), std::nullopt);
+  EXPECT_EQ(TypedChoice({"ax 1", "x 12"}, "x 1"), 0);  // ends as a word ends
+}
+
+// Any cross-grade is reached from the window's start by typing the shortest text that names the
+// From package, Tab, the shortest that names the To package, and Tab: at most 12 keys.
+TEST(TypedChoice, NamesEveryPairInTwelveKeys) {
+  HeadlessWindow w(testing::FilledBook());
+  const std::vector<std::string> from = FromEntries();
+  std::size_t most = 0;
+  for (int f = 0; f < static_cast<int>(from.size()); ++f) {
+    w.ChooseFrom(f);
+    std::vector<std::string> to;
+    for (int t = 0; t < w.Combo2.ListCount(); ++t) to.push_back(w.Combo2.ItemText(t));
+    const std::size_t fromKeys = testing::ShortestNamingText(from, f).size() + 1;
+    for (int t = 1; t < static_cast<int>(to.size()); ++t) {
+      const std::string typed = testing::ShortestNamingText(to, t);
+      ASSERT_FALSE(typed.empty()) << from[static_cast<std::size_t>(f)] << " to "
+                                  << to[static_cast<std::size_t>(t)];
+      most = std::max(most, fromKeys + typed.size() + 1);
+    }
+  }
+  EXPECT_LE(most, 12u);
 }
 
 }  // namespace

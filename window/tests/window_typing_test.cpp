@@ -49,7 +49,7 @@ TEST(WindowTyping, EnterChoosesTheOneEntryATypedTextNames) {
   const Case cases[] = {
       {"hb 3", 6, {"5,600.00", "6,384.00"}},
       {"windows tessaline 1", 9, {"6,500.00", "7,410.00"}},  // also in "...14" and "...19"
-      {"tessaline 1", 0, {}},
+      {"tessaline 1", 9, {"6,500.00", "7,410.00"}},          // the whole words of one entry
       {"drav", 0, {}},
       {"xyz", 0, {}},
   };
@@ -62,6 +62,32 @@ TEST(WindowTyping, EnterChoosesTheOneEntryATypedTextNames) {
     EXPECT_EQ(w.State().FromIndex, c.fromIndex == 0 ? 4 : c.fromIndex);
     EXPECT_EQ(w.Combo1.ListIndex() >= 0, c.fromIndex != 0);
     EXPECT_EQ(CrossGradeBoxes(w), c.shown);
+  }
+}
+
+// Leaving a field commits to its text as Enter does; a text no entry holds leaves the boxes noting
+// why, for a screen reader to say, and raises no message box.
+TEST(WindowTyping, LeavingChoosesAsEnterAndATextOfNoEntrySaysWhy) {
+  struct Case {
+    const char* typed;
+    bool leave;
+    std::string chosen;
+    std::string reason;
+  };
+  const Case cases[] = {{"Windows HB 3", true, "Windows HB 3", ""},
+                        {"zzz", true, "", "No package matches 'zzz'"},
+                        {"zzz", false, "", "No package matches 'zzz'"},
+                        {"hb", true, "", ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    HeadlessWindow w(FilledBook());
+    ChooseFrom(w, "Windows HB 1");
+    w.TypeTo(c.typed);
+    c.leave ? w.Leave(WindowField::To) : w.PressEnter(WindowField::To);
+    EXPECT_EQ(w.Combo2.ListIndex() >= 0 ? w.Combo2.ItemText(w.Combo2.ListIndex()) : "", c.chosen);
+    EXPECT_EQ(Notes(w), c.reason.empty() ? Boxes() : kNoPrice);
+    EXPECT_EQ(w.txtExclPrice.Reason(), c.reason);
+    EXPECT_TRUE(w.messages.Warnings().empty());
   }
 }
 

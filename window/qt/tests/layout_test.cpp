@@ -8,6 +8,8 @@
 #include <QScreen>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "window/qt/tests/window_fixture.h"
 
@@ -172,21 +174,34 @@ TEST_F(WindowTest, StartsInUpgradeModeWithTheListsFilled) {
   }
 }
 
-TEST_F(WindowTest, TabFollowsTheWindowsOrder) {
-  const char* const order[] = {"Combo2",       "cmdClose",     "Combo3",
-                               "txtExclPrice", "txtInclPrice", "cmdOther",
-                               "cmdSupport",   "cmdUpgrade",   "Combo1"};
+TEST_F(WindowTest, TabFollowsTheLayout) {
+  const char* const order[] = {"Combo2",       "Combo3",   "txtExclPrice",
+                               "txtInclPrice", "cmdOther", "cmdSupport",
+                               "cmdUpgrade",   "cmdClose", "Combo1"};
   for (const char* expected : order) {
     Press(Qt::Key_Tab);
     EXPECT_EQ(FocusedControl(), expected);
   }
-  // In a list mode the item frame's controls follow cmdSupport and the covered ones drop out.
-  QTest::mouseClick(Find("cmdSupport"), Qt::LeftButton);
-  Find("cmdClose")->setFocus();
-  for (const char* expected : {"cmdOther", "cmdSupport", "txtSuppIncl", "txtSuppExcl", "List1",
-                               "cmdUpgrade", "cmdClose"}) {
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(FocusedControl(), expected);
+  // In a list mode the item frame's controls follow the button that showed it and the covered
+  // ones drop out.
+  struct Mode {
+    const char* button;
+    std::vector<std::string> order;
+  };
+  const Mode modes[] = {
+      {"cmdSupport",
+       {"cmdOther", "cmdSupport", "List1", "txtSuppExcl", "txtSuppIncl", "cmdUpgrade", "cmdClose"}},
+      {"cmdOther",
+       {"cmdOther", "List1", "txtSuppExcl", "txtSuppIncl", "cmdSupport", "cmdUpgrade",
+        "cmdClose"}}};
+  for (const Mode& mode : modes) {
+    SCOPED_TRACE(mode.button);
+    QTest::mouseClick(Find(mode.button), Qt::LeftButton);
+    Find("cmdClose")->setFocus();
+    for (const std::string& expected : mode.order) {
+      Press(Qt::Key_Tab);
+      EXPECT_EQ(FocusedControl(), expected);
+    }
   }
 }
 

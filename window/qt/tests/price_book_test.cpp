@@ -58,7 +58,8 @@ TEST_F(PriceBookTest, PricesFromTheBookOpenedAndNamesItsRateNumberAndDate) {
   window_->RouteMessagesTo(&messages_);
   const QString path = Write("2013.json", PriceBookJson(Book2013()));
   ASSERT_TRUE(window_->Books().Open(path));
-  EXPECT_TRUE(Footnote().endsWith(QStringLiteral("Eff:  1 March 2013"))) << Footnote();
+  EXPECT_TRUE(Footnote().endsWith(QStringLiteral("Eff:  1 March 2013")))
+      << Footnote().toStdString();
   EXPECT_TRUE(window_->Books().Description().contains(QStringLiteral("VAT: 15 %")));
 
   ChooseWithMouse("Combo1", 2);  // Windows HB 1, new

@@ -5,10 +5,13 @@
 #include <QGroupBox>
 
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "window/headless/headless_window.h"
 #include "window/qt/tests/window_fixture.h"
+#include "window/tests/window_test_support.h"
 
 namespace corvane {
 namespace {
@@ -58,23 +61,69 @@ class KeysTest : public WindowTest {
   int keystrokes_ = 0;
 };
 
-TEST_F(KeysTest, TheRoadOfOneQuoteTakesFifteenKeys) {
+TEST_F(KeysTest, TheRoadOfOneQuoteTakesAtMostFourteenKeys) {
   MessageBoxCloser closer;
   Keys("hb 1");
-  Key(Qt::Key_Return);
-  Key(Qt::Key_Tab);
+  Key(Qt::Key_Tab);  // leaving the field chooses the package it names
   Keys("hb 3");
-  Key(Qt::Key_Return);
-  Key(Qt::Key_Tab);  // over cmdClose to the discount
   Key(Qt::Key_Tab);
+  ASSERT_EQ(FocusedControl(), "Combo3");
   Key(Qt::Key_Down);
   Key(Qt::Key_Down);
   EXPECT_EQ(From()->currentText().toStdString(), "Windows HB 1");
   EXPECT_EQ(To()->currentText().toStdString(), "Windows HB 3");
   EXPECT_EQ(Discount()->currentText().toStdString(), "10%");
   EXPECT_EQ(Prices(), Boxes("1,440.00", "1,641.60"));
-  EXPECT_LE(keystrokes_, 16);
+  EXPECT_LE(keystrokes_, 14);
   EXPECT_TRUE(closer.seen.empty());
+}
+
+// The shortest text that names a package, then Tab, for From and To: every To package of two
+// From packages, each from the window's start.
+TEST_F(KeysTest, AnyPairTakesAtMostTwelveKeys) {
+  const auto texts = [](const ComboBox& combo) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < combo.ListCount(); ++i) entries.push_back(combo.ItemText(i));
+    return entries;
+  };
+  for (const int from : {2, 7}) {  // Windows HB 1, Windows Tessaline 1
+    HeadlessWindow chosen(*book_, Separators{",", "."});
+    const std::string fromText = testing::ShortestNamingText(texts(chosen.Combo1), from);
+    chosen.ChooseFrom(from);
+    const std::vector<std::string> toEntries = texts(chosen.Combo2);
+    for (int to = 1; to < static_cast<int>(toEntries.size()); ++to) {
+      SCOPED_TRACE(toEntries[static_cast<std::size_t>(to)]);
+      Open(FillPriceBook());
+      MessageBoxCloser closer;  // most of these moves are refused with a warning
+      keystrokes_ = 0;
+      Keys(fromText.c_str());
+      Key(Qt::Key_Tab);
+      Keys(testing::ShortestNamingText(toEntries, to).c_str());
+      Key(Qt::Key_Tab);
+      EXPECT_EQ(From()->currentIndex(), from);
+      EXPECT_EQ(To()->currentIndex(), to);
+      EXPECT_LE(keystrokes_, 12);
+    }
+  }
+}
+
+// Enter, or leaving the field, chooses the entry whose words the text holds whole, even where
+// longer entries hold the text too.
+TEST_F(KeysTest, EnterOrLeavingChoosesTheEntryOfTheWholeWords) {
+  const std::tuple<const char*, Qt::Key, const char*> cases[] = {
+      {"tessaline 1", Qt::Key_Return, "Windows Tessaline 1"},
+      {"Windows Tessaline 1", Qt::Key_Tab, "Windows Tessaline 1"},
+      {"hb 3", Qt::Key_Tab, "Windows HB 3"},
+      {"tessaline 19", Qt::Key_Return, "Windows Tessaline 19"}};
+  for (const auto& [typed, key, chosen] : cases) {
+    SCOPED_TRACE(typed);
+    Open(FillPriceBook());
+    Keys(typed);
+    Key(key);
+    EXPECT_EQ(From()->currentText().toStdString(), chosen);
+    EXPECT_GE(From()->currentIndex(), 0);
+    EXPECT_FALSE(Prices().first.empty());
+  }
 }
 
 TEST_F(KeysTest, TheFinderOffersMatchingEntriesAndEnterChoosesTheOneNamed) {
