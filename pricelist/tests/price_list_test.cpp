@@ -262,7 +262,7 @@ TEST(PriceListText, EachSectionsPriceLinesHaveOneDisplayWidthInEveryLocale) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.locale);
     std::ostringstream out;
-    WritePlainText(BuildPriceList(FillPriceBook(), "0%", c.separators), "0%", out);
+    WritePlainText(BuildPriceList(FillPriceBook(), "0%", c.separators), "0%", EffectiveDate{}, out);
     std::istringstream lines(out.str());
     std::string line;
     std::map<std::string, std::set<std::ptrdiff_t>> widths;  // by section
