@@ -37,6 +37,8 @@ function(corvane_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main corvane_options)
+  # A test stands above what it tests and may include any of the project's headers.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   # GoogleTest's header is the largest part of every case file; parsed once per suite.
   target_precompile_headers(${name} PRIVATE <gtest/gtest.h>)
   corvane_register_tests(${name})

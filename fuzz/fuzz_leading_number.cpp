@@ -118,7 +118,7 @@ void CheckVatPicture(Money amount) {
 void CheckDiscount(Money price, std::string_view text, double discount) {
   Money discounted;
   try {
-    discounted = corvane::ApplyDiscount(price, text);
+    discounted = corvane::ApplyDiscount(price, corvane::ReadDiscount(text));
   } catch (const corvane::OverflowError&) {
     return;
   } catch (const corvane::FloatingPointError&) {

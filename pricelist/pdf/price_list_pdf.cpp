@@ -3,10 +3,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
-#include <QFile>
-#include <QFileInfo>
 #include <QFont>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -22,7 +19,9 @@
 
 #include "pricebook/effective_date.h"
 #include "pricelist/price_list_sections.h"
+#include "qt/font_family.h"
 #include "qt/qt_text.h"
+#include "qt/save_file.h"
 
 namespace corvane {
 namespace {
@@ -70,16 +69,6 @@ struct Fonts {
   QFont italic;
 };
 
-// Arial where it is installed, else Liberation Sans, which has its metrics, as in the window.
-QString Family() {
-  const QStringList installed = QFontDatabase::families();
-  for (const QString& family :
-       {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")}) {
-    if (installed.contains(family, Qt::CaseInsensitive)) return family;
-  }
-  return {};
-}
-
 QFont MakeFont(const QString& family, double points, bool bold, bool italic = false) {
   QFont font;
   if (!family.isEmpty()) font.setFamilies({family});
@@ -92,7 +81,8 @@ QFont MakeFont(const QString& family, double points, bool bold, bool italic = fa
 }
 
 Fonts MakeFonts() {
-  const QString family = Family();
+  // Arial where it is installed, else a font with its metrics, as in the window.
+  const QString family = InstalledFamily(ArialOrLookAlikes());
   return Fonts{MakeFont(family, 18, true),        MakeFont(family, 8, false),
                MakeFont(family, 8, true),         MakeFont(family, 9.5, false),
                MakeFont(family, 8.5, false),      MakeFont(family, 12, true),
@@ -383,20 +373,6 @@ class Painter {
   QString effective_;
 };
 
-QString WriteFile(const QByteArray& pdf, const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-  if (file.write(pdf) == pdf.size() && file.flush()) {
-    file.close();
-    if (file.error() == QFileDevice::NoError) return {};
-  }
-  const QString cause = file.errorString();
-  file.close();
-  // A half-written file would open as a damaged list; a device such as /dev/full stays.
-  if (QFileInfo(path).isFile()) QFile::remove(path);
-  return cause;
-}
-
 }  // namespace
 
 QString WritePriceListPdf(const std::vector<PriceListRow>& rows, std::string_view discount,
@@ -433,8 +409,7 @@ QString WritePriceListPdf(const std::vector<PriceListRow>& rows, std::string_vie
     painter.end();
   }
   if (pdf.isEmpty()) return QStringLiteral("the PDF could not be made");
-  const QString cause = WriteFile(pdf, path);
-  return cause;
+  return SaveFile(path, pdf).value_or(QString());
 }
 
 }  // namespace corvane

@@ -17,12 +17,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
 #include "pricebook/effective_date.h"
 #include "qt/fit_to_screen.h"
+#include "qt/font_family.h"
 #include "qt/qt_text.h"
 #include "window/event_boundary.h"
 #include "window/qt/accessible_widgets.h"
@@ -81,20 +81,9 @@ struct WindowFonts {
   QFont sansSmall;       // MS Sans Serif 9.75 pt
 };
 
-// The first of the wished-for families that is installed, or none (the desktop's own font). A font
-// given one installed family is found directly; a list, or a family that is not installed, makes
-// the font database ask for a whole fallback list every time a font is first used. The installed
-// names are compared as they are: resolving aliases would ask the font configuration again.
-QStringList InstalledFamily(const QStringList& installed, std::initializer_list<QString> wishes) {
-  for (const QString& family : wishes) {
-    if (installed.contains(family, Qt::CaseInsensitive)) return {family};
-  }
-  return {};
-}
-
-QFont MakeFont(const QStringList& family, int centipoints, bool bold) {
+QFont MakeFont(const QString& family, int centipoints, bool bold) {
   QFont font;
-  if (!family.isEmpty()) font.setFamilies(family);
+  if (!family.isEmpty()) font.setFamilies({family});
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(PixelsAt96Dpi(centipoints));
   font.setWeight(bold ? QFont::Bold : QFont::Normal);
@@ -109,12 +98,11 @@ QFont MakeFont(const QStringList& family, int centipoints, bool bold) {
 
 WindowFonts MakeWindowFonts() {
   const QStringList installed = QFontDatabase::families();
-  const QString liberation = QStringLiteral("Liberation Sans");
-  const QStringList arial =
-      InstalledFamily(installed, {QStringLiteral("Arial"), liberation, QStringLiteral("Arimo")});
-  const QStringList sans = InstalledFamily(
-      installed, {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                  liberation, QStringLiteral("Arimo")});
+  const QString arial = InstalledFamily(ArialOrLookAlikes(), installed);
+  const QString sans = InstalledFamily(
+      QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")} +
+          ArialOrLookAlikes().mid(1),
+      installed);
   return WindowFonts{MakeFont(arial, 1200, false), MakeFont(arial, 1200, true),
                      MakeFont(arial, 975, true),   MakeFont(sans, 1200, false),
                      MakeFont(sans, 1200, true),   MakeFont(sans, 975, false)};

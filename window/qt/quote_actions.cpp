@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -10,7 +9,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QWidget>
 
 #include <memory>
@@ -18,6 +16,7 @@
 
 #include "pricelist/pdf/price_list_pdf.h"
 #include "pricelist/price_list.h"
+#include "qt/clipboard.h"
 #include "qt/qt_text.h"
 #include "window/qt/pdf_file_dialog.h"
 #include "window/qt/quote_sheet_window.h"
@@ -81,10 +80,7 @@ QAction* QuoteActions::AddAction(const QString& text, const QKeySequence& shortc
 void QuoteActions::CopyPrice() {
   const auto& shown = behaviour_.PriceShown();
   if (!shown) return;
-  auto data = std::make_unique<QMimeData>();
-  data->setText(ToQString(PriceText(*shown)));
-  data->setHtml(ToQString(PriceHtml(*shown)));
-  QGuiApplication::clipboard()->setMimeData(data.release());
+  CopyToClipboard(PriceText(*shown), PriceHtml(*shown));
 }
 
 void QuoteActions::AddToQuote() {

@@ -1,7 +1,7 @@
 #include "window/qt/quote_sheet_window.h"
 
 #include <QApplication>
-#include <QClipboard>
+#include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QFormLayout>
@@ -11,14 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMimeData>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -29,11 +27,14 @@
 #include <algorithm>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
+#include "qt/clipboard.h"
 #include "qt/fit_to_screen.h"
 #include "qt/qt_text.h"
+#include "qt/save_file.h"
 #include "sheet/sheet_text.h"
 #include "window/event_boundary.h"
 #include "window/qt/pdf_file_dialog.h"
@@ -232,11 +233,9 @@ void QuoteSheetWindow::RemoveSelectedLine() {
 
 void QuoteSheetWindow::CopyQuote() {
   if (sheet_.Empty()) return;
-  const QString today = Today();
-  auto mime = std::make_unique<QMimeData>();
-  mime->setText(ToQString(SheetPlainText(sheet_, ToStdString(today), separators_, Footer())));
-  mime->setHtml(ToQString(SheetHtml(sheet_, ToStdString(today), separators_, Footer())));
-  QGuiApplication::clipboard()->setMimeData(mime.release());
+  const std::string today = ToStdString(Today());
+  CopyToClipboard(SheetPlainText(sheet_, today, separators_, Footer()),
+                  SheetHtml(sheet_, today, separators_, Footer()));
   sheet_.MarkHandedOn();
 }
 
@@ -264,22 +263,20 @@ void QuoteSheetWindow::SaveAsPdf() {
 bool QuoteSheetWindow::WritePdf(const QString& path) {
   QTextDocument document;
   document.setHtml(ToQString(SheetHtml(sheet_, ToStdString(Today()), separators_, Footer())));
-  // Written beside the file and moved over it only when complete: a failed write leaves any
-  // earlier file as it was.
-  QSaveFile file(path);
-  bool written = file.open(QIODevice::WriteOnly);
-  if (written) {
-    QPdfWriter writer(&file);
+  QByteArray pdf;
+  {
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     writer.setTitle(QStringLiteral("Quotation"));
     writer.setCreator(QStringLiteral("Corvane Cross-grade Price Calculator"));
     document.print(&writer);
   }
-  written = written && file.commit();
-  if (!written) {
+  if (const std::optional<QString> cause = SaveFile(path, pdf)) {
     messages_.ShowError(ToStdString(QStringLiteral("The quote could not be saved as %1: %2.")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString())));
+                                        .arg(QDir::toNativeSeparators(path), *cause)));
     return false;
   }
   sheet_.MarkHandedOn();

@@ -1,6 +1,8 @@
 // The step after the price: copying it, collecting lines on the quote sheet, saving the quote as
 // a PDF, and closing with lines not yet handed on.
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
@@ -9,13 +11,21 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <utility>
+
 #include "pricebook/effective_date.h"
+#include "qt/tests/small_disk.h"
 #include "window/qt/quote_actions.h"
 #include "window/qt/quote_sheet_window.h"
 #include "window/qt/tests/window_fixture.h"
 
 namespace corvane {
 namespace {
+
+using testing::EarlierFile;
+using testing::FillUp;
+using testing::SmallDisk;
 
 // Answers each message box shown while it exists with one button, noting the texts.
 class MessageBoxAnswer {
@@ -162,6 +172,41 @@ TEST_F(QuoteSheetTest, SavesThePriceListAtTheDiscountShown) {
   Press(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
   ASSERT_EQ(closer.seen.size(), 1u);
   EXPECT_TRUE(closer.seen[0].text.startsWith(QStringLiteral("The price list could not be saved")));
+}
+
+// On a full disk the quote and the price list each leave the earlier file as it was and say why.
+TEST_F(QuoteSheetTest, SavingOnAFullDiskKeepsTheEarlierFile) {
+  const QString disk = SmallDisk();
+  if (disk.isEmpty()) GTEST_SKIP() << "run through on_small_disk.sh";
+  QuoteCrossGrade();
+  AddToQuote();
+  const QString path = QDir(disk).filePath(QStringLiteral("earlier.pdf"));
+  {
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    ASSERT_EQ(earlier.write(EarlierFile()), EarlierFile().size());
+  }
+  FillUp(disk);
+  Sheet().SetFileChooser([path] { return path; });
+  window_->Quote().SetPriceListFileChooser([path] { return path; });
+  // The sheet's "Save as PDF..." and the window's Ctrl+Shift+L.
+  const std::pair<QString, std::function<void()>> saves[] = {
+      {QStringLiteral("The quote could not be saved"), [this] { Sheet().SaveAsPdf(); }},
+      {QStringLiteral("The price list could not be saved"),
+       [this] { window_->Quote().SavePriceList(); }}};
+  for (const auto& [message, save] : saves) {
+    SCOPED_TRACE(message.toStdString());
+    MessageBoxCloser closer;
+    save();
+    ASSERT_EQ(closer.seen.size(), 1u);
+    EXPECT_TRUE(closer.seen[0].text.startsWith(message));
+    EXPECT_TRUE(closer.seen[0].text.endsWith(QStringLiteral(": No space left on device.")))
+        << closer.seen[0].text.toStdString();
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), EarlierFile());
+  }
+  EXPECT_TRUE(Sheet().Sheet().HasUnsentLines());
 }
 
 TEST_F(QuoteSheetTest, ClosingWithLinesNotHandedOnAsksOnce) {
