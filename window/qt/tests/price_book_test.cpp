@@ -58,7 +58,8 @@ TEST_F(PriceBookTest, PricesFromTheBookOpenedAndNamesItsRateNumberAndDate) {
   window_->RouteMessagesTo(&messages_);
   const QString path = Write("2013.json", PriceBookJson(Book2013()));
   ASSERT_TRUE(window_->Books().Open(path));
-  EXPECT_TRUE(Footnote().endsWith(QStringLiteral("Eff:  1 March 2013"))) << Footnote();
+  EXPECT_TRUE(Footnote().endsWith(QStringLiteral("Eff:  1 March 2013")))
+      << Footnote().toStdString();
   EXPECT_TRUE(window_->Books().Description().contains(QStringLiteral("VAT: 15 %")));
 
   ChooseWithMouse("Combo1", 2);  // Windows HB 1, new
@@ -76,7 +77,10 @@ TEST_F(PriceBookTest, PricesFromTheBookOpenedAndNamesItsRateNumberAndDate) {
   EXPECT_TRUE(copied.contains(QStringLiteral("Contact Corvane on 021 555 0100.")))
       << copied.toStdString();
 
-  ChooseWithMouse("Combo1", 3);  // Windows HB 2 to Windows Tessaline 1: fewer terminals
+  auto* to = Find<QComboBox>("Combo2");  // to Windows Tessaline 19, below the list's fold
+  to->setCurrentIndex(to->findText(QStringLiteral("Windows Tessaline 19")));
+  Q_EMIT to->activated(to->currentIndex());  // not in the database
+  ChooseWithMouse("Combo1", 3);              // Windows HB 2 to Windows Tessaline 1: fewer terminals
   ChooseWithMouse("Combo2", 4);
   ASSERT_EQ(messages_.Warnings().size(), 2u);
   for (const std::string& warning : messages_.Warnings()) {
