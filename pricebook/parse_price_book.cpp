@@ -86,11 +86,17 @@ class PathTracker {
     std::string place;
     for (std::size_t i = 0; i + 1 < frames_.size(); ++i) {
       const Frame& frame = frames_[i];
-      place += frame.array ? "[" + std::to_string(frame.index) + "]"
-                           : (place.empty() ? "" : ".") + frame.key;
+      if (frame.array) {
+        place.append("[").append(std::to_string(frame.index)).append("]");
+      } else {
+        if (!place.empty()) place.append(".");
+        place.append(frame.key);
+      }
     }
-    throw PriceBookError(std::string(file) + ": " + (place.empty() ? "top level" : place) + ": " +
-                         what);
+    if (place.empty()) place = "top level";
+    std::string message(file);
+    message.append(": ").append(place).append(": ").append(what);
+    throw PriceBookError(message);
   }
 
   std::vector<Frame> frames_;

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "money/money.h"
 #include "money/vat.h"
@@ -10,6 +11,12 @@
 #include "pricebook/table.h"
 
 namespace corvane {
+
+//! The vendor whose prices the built-in book holds.
+inline constexpr std::string_view kBuiltInVendor = "Corvane";
+
+//! The built-in book's telephone number, set when the program is built.
+std::string_view BuiltInVendorPhone();
 
 //! Columns of the two cross-grade tables.
 enum PriceColumn : int {
@@ -24,11 +31,11 @@ enum PriceColumn : int {
 //! from then on; a test may build one of its own and set any entry.
 struct PriceBook {
   // What the book says of itself: when its prices take effect, the VAT they carry, and whom a
-  // dealer calls about a price it lacks.
+  // dealer calls about a price it lacks. A book built by hand starts with the built-in book's.
   EffectiveDate effectiveDate;
   VatRate vat;
-  std::string vendorName;
-  std::string vendorPhone;
+  std::string vendorName = std::string(kBuiltInVendor);
+  std::string vendorPhone = std::string(BuiltInVendorPhone());
   std::optional<std::string> currency;  //!< e.g. "ZAR"; the built-in book names none
 
   Table<std::string, 70> PackageName;
@@ -51,12 +58,6 @@ struct PriceBook {
   Table<std::string, 100> OtherItem;
   Table<Money, 100> OtherPrice;
 };
-
-//! The vendor whose prices the built-in book holds.
-inline constexpr std::string_view kBuiltInVendor = "Corvane";
-
-//! The built-in book's telephone number, set when the program is built.
-std::string_view BuiltInVendorPhone();
 
 //! The start-up fill: the book's facts (28 May 2012, 14 %, the vendor), the catalogue,
 //! UpgradeTable, CrossGradeTable, the support lists and the other-item lists, in that order. Throws

@@ -29,6 +29,9 @@ TEST(CommandLine, ReadsEachOptionAndItsValue) {
       {{"--help"}, "0%", false, "", true, false},
       {{"--version"}, "0%", false, "", false, true},
   };
+  const CommandLine book = ParseCommandLine({"--price-book=b.json", "--export-price-book"});
+  EXPECT_EQ(book.priceBookPath.value_or(""), "b.json");
+  EXPECT_TRUE(book.exportPriceBook);
   for (const Case& c : cases) {
     const CommandLine line = ParseCommandLine(c.arguments);
     SCOPED_TRACE(c.arguments.empty() ? std::string("(none)") : std::string(c.arguments.front()));
@@ -54,6 +57,10 @@ TEST(CommandLine, RefusesWhatItCannotRead) {
       {{"--pdf="}, "--pdf needs a file name"},
       {{"--csv=yes"}, "--csv takes no value"},
       {{"--csv", "--pdf", "x.pdf"}, "--csv and --pdf cannot be used together"},
+      {{"--price-book"}, "--price-book needs a value"},
+      {{"--price-book="}, "--price-book needs a file name"},
+      {{"--export-price-book", "--csv"},
+       "--export-price-book prints the book alone, without --csv or --pdf"},
   };
   for (const auto& [arguments, error] : cases) {
     EXPECT_EQ(ParseCommandLine(arguments).error, error);
@@ -63,7 +70,8 @@ TEST(CommandLine, RefusesWhatItCannotRead) {
 TEST(CommandLine, HelpStartsWithTheUsageAndNamesEveryOption) {
   const std::string help(HelpText());
   EXPECT_TRUE(help.starts_with(UsageText()));
-  for (const char* option : {"--discount TEXT", "--csv", "--pdf FILE", "--help", "--version"}) {
+  for (const char* option : {"--discount TEXT", "--csv", "--pdf FILE", "--help", "--version",
+                             "--price-book FILE", "--export-price-book"}) {
     EXPECT_NE(help.find(std::string("\n  ") + option), std::string::npos) << option;
   }
 }

@@ -77,7 +77,10 @@ TEST_F(PriceBookTest, PricesFromTheBookOpenedAndNamesItsRateNumberAndDate) {
   EXPECT_TRUE(copied.contains(QStringLiteral("Contact Corvane on 021 555 0100.")))
       << copied.toStdString();
 
-  ChooseWithMouse("Combo1", 3);  // Windows HB 2 to Windows Tessaline 1: fewer terminals
+  auto* to = Find<QComboBox>("Combo2");  // to Windows Tessaline 19, below the list's fold
+  to->setCurrentIndex(to->findText(QStringLiteral("Windows Tessaline 19")));
+  Q_EMIT to->activated(to->currentIndex());  // not in the database
+  ChooseWithMouse("Combo1", 3);              // Windows HB 2 to Windows Tessaline 1: fewer terminals
   ChooseWithMouse("Combo2", 4);
   ASSERT_EQ(messages_.Warnings().size(), 2u);
   for (const std::string& warning : messages_.Warnings()) {
