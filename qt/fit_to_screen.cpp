@@ -19,7 +19,10 @@ QMargins Frame(const QWidget& window) {
     const QMargins drawn = handle->frameMargins();
     if (!drawn.isNull()) return drawn;
   }
-  const int border = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &window);
+  // Desktops draw borders of up to a few pixels, wider than a style's frame around a control.
+  constexpr int kBorder = 4;
+  const int border = std::max(
+      kBorder, window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &window));
   const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
   return {border, title + border, border, border};
 }

@@ -4,10 +4,12 @@
 #include <QAbstractProxyModel>
 #include <QApplication>
 #include <QComboBox>
-#include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSortFilterProxyModel>
 #include <QWindow>
+
+#include <string>
 
 #include "qt/qt_text.h"
 #include "window/find_entry.h"
@@ -15,43 +17,49 @@
 namespace corvane {
 namespace {
 
-constexpr int kFoldedRole = Qt::UserRole + 1;
+// A role no entry has: the completer looks for the typed text in it, finds it nowhere and so
+// highlights no entry by itself; Enter on an unhighlighted popup leaves the choice to TypedChoice.
+constexpr int kNoRole = Qt::UserRole + 1;
 
-QString Folded(const QString& text) {
-  return ToQString(FoldForFinding(ToStdString(text)));
-}
-
-// The combo box's entries as they are, each with its folded text for matching.
-class FoldedEntries final : public QIdentityProxyModel {
+// The combo box's entries that the typed text offers, in the list's order.
+class Offered final : public QSortFilterProxyModel {
  public:
-  using QIdentityProxyModel::QIdentityProxyModel;
+  using QSortFilterProxyModel::QSortFilterProxyModel;
 
-  QVariant data(const QModelIndex& index, int role) const override {
-    if (role == kFoldedRole)
-      return Folded(QIdentityProxyModel::data(index, Qt::DisplayRole).toString());
-    return QIdentityProxyModel::data(index, role);
+  void SetTyped(const QString& typed) {
+    typed_ = ToStdString(typed);
+    invalidateFilter();
   }
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    const QModelIndex entry = sourceModel()->index(row, filterKeyColumn(), parent);
+    return Offers(ToStdString(entry.data(Qt::DisplayRole).toString()), typed_);
+  }
+
+ private:
+  std::string typed_;
 };
 
 }  // namespace
 
 EntryFinder::EntryFinder(QComboBox& combo) : QCompleter(&combo), list_(combo.model()) {
-  auto* entries = new FoldedEntries(this);
-  entries->setSourceModel(combo.model());
-  setModel(entries);
-  setCompletionRole(kFoldedRole);
+  auto* offered = new Offered(this);
+  offered->setSourceModel(combo.model());
+  offered->setFilterKeyColumn(combo.modelColumn());
+  offered_ = offered;
+  setModel(offered);
+  setCompletionRole(kNoRole);
   setCompletionColumn(combo.modelColumn());
-  // Both sides are folded already; Qt's own case folding changes nothing then.
-  setCaseSensitivity(Qt::CaseSensitive);
-  setFilterMode(Qt::MatchContains);
-  setCompletionMode(QCompleter::PopupCompletion);
+  // Offers chooses what is offered, not the completer's own matching: it shows all it is given.
+  setCompletionMode(QCompleter::UnfilteredPopupCompletion);
   setModelSorting(QCompleter::UnsortedModel);
   setWrapAround(false);
   combo.lineEdit()->setCompleter(this);
 }
 
-QStringList EntryFinder::splitPath(const QString& path) const {
-  return {Folded(path)};
+void EntryFinder::Offer(const QString& typed) {
+  static_cast<Offered*>(offered_)->SetTyped(typed);
 }
 
 // Qt's completer closes its popup on a click outside it and swallows the click, so that the dealer

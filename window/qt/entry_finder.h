@@ -7,16 +7,17 @@ class QComboBox;
 
 namespace corvane {
 
-//! Qt's completer over a combo box's own entries, matching as FoldForFinding and Offers do: an
-//! entry is offered when it contains the typed text, ignoring case and repeated blanks, and the
-//! offers keep the list's order. Choosing one puts the entry's own text into the field. A click
+//! Qt's completer over a combo box's own entries, offering those that Offers offers for the typed
+//! text (containing it or its words' beginnings, ignoring case and repeated blanks), in the
+//! list's order. Choosing one puts the entry's own text into the field. A click
 //! outside the open popup closes it and reaches what it lands on.
 class EntryFinder final : public QCompleter {
  public:
   //! Becomes the completer of the combo box's edit field.
   explicit EntryFinder(QComboBox& combo);
 
-  QStringList splitPath(const QString& path) const override;
+  //! Offers the entries for the text typed; call it before the field asks for completion.
+  void Offer(const QString& typed);
   bool eventFilter(QObject* watched, QEvent* event) override;
   QString pathFromIndex(const QModelIndex& index) const override;
 
@@ -27,6 +28,7 @@ class EntryFinder final : public QCompleter {
 
  private:
   const QAbstractItemModel* list_;  //!< the combo box's entries
+  QAbstractItemModel* offered_;     //!< those offered, a child of the finder
 };
 
 }  // namespace corvane

@@ -47,8 +47,9 @@ FieldKeys::FieldKeys(QComboBox& combo, FieldHandlers handlers, bool findEntries)
           [this] { (stepping_ ? handlers_.stepped : handlers_.chosen)(); });
   // The finder is made at the first edit rather than with the window, which then opens sooner;
   // the field asks its completer for offers only after it has signalled the edit.
-  connect(edit, &QLineEdit::textEdited, this, [this] {
+  connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (findEntries_ && finder_ == nullptr) MakeFinder();
+    if (finder_ != nullptr) finder_->Offer(text);
     handlers_.edited();
   });
   // The finder itself chooses the entry highlighted in its popup, after the edit field has seen

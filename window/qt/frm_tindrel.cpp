@@ -368,7 +368,8 @@ void FrmTindrel::ShrinkToScreen() {
   if (factor >= 1.0) return;
   const auto scaled = [factor](int pixels) { return static_cast<int>(pixels * factor); };
   for (QWidget* control : findChildren<QWidget*>()) {
-    if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
+    if (control->isWindow() || control->objectName().isEmpty() ||
+        control->objectName().startsWith(QLatin1String("qt_")))
       continue;
     const QRect at = control->geometry();
     control->setGeometry(scaled(at.x()), scaled(at.y()), scaled(at.width()), scaled(at.height()));

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "window/qt/announcer.h"
 #include "window/qt/tests/window_fixture.h"
 
 namespace corvane {
@@ -74,7 +75,10 @@ class Listener {
       h.control = object->objectName().toStdString();
       h.className = object->metaObject()->className();
     }
-    if (event->type() == QAccessible::TextInserted) {
+    if (event->type() == QAccessible::ObjectShow && event->object() != nullptr) {
+      // What a reader reads of the object as it shows: its name.
+      h.inserted = event->accessibleInterface()->text(QAccessible::Name).toStdString();
+    } else if (event->type() == QAccessible::TextInserted) {
       h.inserted = static_cast<QAccessibleTextInsertEvent*>(event)->textInserted().toStdString();
     } else if (event->type() == QAccessible::TextRemoved) {
       h.removed = static_cast<QAccessibleTextRemoveEvent*>(event)->textRemoved().toStdString();
@@ -130,6 +134,14 @@ class AccessibilityTest : public WindowTest {
       names.push_back(iface->object()->objectName().toStdString());
     }
     return names;
+  }
+
+  //! Types the text key by key where the user's keys go.
+  static void Type(const char* text) {
+    for (const char* c = text; *c != '\0'; ++c) {
+      Press(*c);
+      QCoreApplication::processEvents();  // the finder opens as a user sees it
+    }
   }
 
   std::vector<QAccessibleInterface*> Tree() const {
@@ -276,6 +288,67 @@ TEST_F(AccessibilityTest, ShownPricesRaiseTextChangedEvents) {
   const auto item = listener.TextEvents("txtSuppIncl");
   ASSERT_EQ(item.size(), 1u);
   EXPECT_EQ(item[0].inserted, "0.00");
+}
+
+// A choice, Enter in a field or an applied discount tells the reader the new prices once, as a
+// notification that shows, while the focus stays where it is; typing tells nothing.
+TEST_F(AccessibilityTest, NewPricesAreAnnouncedOnceWithoutMovingTheFocus) {
+  const Listener listener;
+  const auto* announcer = Find<Announcer>("announcer");
+  std::size_t seen = 0;
+  // What the reader was told since it was last asked, once the announcer has told it.
+  const auto told = [&] {
+    QCoreApplication::processEvents();  // leaving a field waits for the focus to settle
+    EXPECT_TRUE(QTest::qWaitFor([announcer] { return !announcer->Waiting(); }));
+    std::vector<std::string> names;
+    for (; seen < listener.heard.size(); ++seen) {
+      const auto& h = listener.heard[seen];
+      if (h.type == QAccessible::ObjectShow && h.control == "announcer")
+        names.push_back(h.inserted);
+    }
+    return names;
+  };
+  using Said = std::vector<std::string>;
+  Type("hb 1");
+  EXPECT_EQ(told(), Said{});
+  Press(Qt::Key_Return);
+  EXPECT_EQ(told(), Said{"4,200.00 excluding VAT, 4,788.00 including VAT"});
+  Press(Qt::Key_Return);  // the same price again: nothing new to hear
+  EXPECT_EQ(told(), Said{});
+  Type("x");  // empties the boxes
+  EXPECT_EQ(told(), Said{});
+  Press(Qt::Key_Backspace);
+  EXPECT_EQ(told(), Said{});
+  Press(Qt::Key_Tab);  // leaving chooses the package the text names, as Enter does
+  EXPECT_EQ(told(), Said{"4,200.00 excluding VAT, 4,788.00 including VAT"});
+  EXPECT_EQ(FocusedControl(), "Combo2");
+  Type("hb 3");
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(told(), Said{"1,600.00 excluding VAT, 1,824.00 including VAT"});
+  Type("10%");
+  Press(Qt::Key_Return);
+  EXPECT_EQ(told(), Said{"1,440.00 excluding VAT, 1,641.60 including VAT"});
+  EXPECT_EQ(FocusedControl(), "Combo3");
+  EXPECT_EQ(Interface(Find("announcer"))->role(), QAccessible::Notification);
+}
+
+// A text that names no package leaves the boxes reading "no price", with the reason told and kept
+// where the reader finds it.
+TEST_F(AccessibilityTest, ATextNamingNothingLeavesNoPriceAndSaysWhy) {
+  const Listener listener;
+  Type("zzz");
+  Press(Qt::Key_Tab);
+  QCoreApplication::processEvents();
+  for (const char* box : {"txtExclPrice", "txtInclPrice"}) {
+    EXPECT_EQ(Text(Of(box), QAccessible::Value), "no price") << box;
+    EXPECT_EQ(Text(Of(box), QAccessible::Description), "No package matches 'zzz'") << box;
+    EXPECT_EQ(Shown(box), "") << box;
+  }
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    return std::any_of(listener.heard.begin(), listener.heard.end(), [](const auto& h) {
+      return h.type == QAccessible::ObjectShow && h.inserted == "No package matches 'zzz'";
+    });
+  }));
 }
 
 TEST_F(AccessibilityTest, HiddenControlsStayOutOfTheTree) {

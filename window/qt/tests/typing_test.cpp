@@ -160,6 +160,18 @@ TEST_F(KeysTest, TheFinderOffersMatchingEntriesAndEnterChoosesTheOneNamed) {
   EXPECT_EQ(To()->count(), 27);  // the To list that choice fills
 }
 
+// The finder offers what Enter would choose among: the beginnings of words name an entry too.
+TEST_F(KeysTest, TheFinderOffersEntriesByTheBeginningsOfTheirWords) {
+  Keys("v a");
+  QAbstractItemView* offers = From()->lineEdit()->completer()->popup();
+  ASSERT_TRUE(offers->isVisible());
+  ASSERT_EQ(offers->model()->rowCount(), 1);
+  EXPECT_EQ(offers->model()->index(0, 0).data().toString(), QStringLiteral("VAULTA Manager AddOn"));
+  EXPECT_FALSE(offers->currentIndex().isValid());  // Enter is left to the typed text
+  Key(Qt::Key_Return);
+  EXPECT_EQ(From()->currentText().toStdString(), "VAULTA Manager AddOn");
+}
+
 TEST_F(KeysTest, TypingOverAChoiceEmptiesTheBoxesAndUnknownTextChoosesNothing) {
   MessageBoxCloser closer;
   Key(Qt::Key_Down);  // Windows PIPWICK
