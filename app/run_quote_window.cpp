@@ -7,6 +7,7 @@
 #include <exception>
 #include <new>
 
+#include "app/destroyed_window_watch.h"
 #include "pricebook/price_book.h"
 #include "qt/locale_separators.h"
 #include "window/qt/frm_tindrel.h"
@@ -23,6 +24,7 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
     if (beforeLoad) beforeLoad(window);
     window.Load();
     window.show();
+    const DestroyedWindowWatch watch(window);
     return QApplication::exec();
   } catch (const std::bad_alloc&) {
     throw;  // the caller reports a lack of memory, which no price book could have helped

@@ -26,7 +26,8 @@ inline constexpr std::array<std::string_view, 3> kStartAgeCaptions = {
 //! What the empty cross-grade price boxes say while they show that a pair has no price.
 inline constexpr std::string_view kNoPriceNote = "no price";
 
-//! The price-box text of the item frame when a list mode starts.
+//! The price-box text of the item frame when a list mode starts, with "." standing for the user's
+//! decimal separator.
 inline constexpr std::string_view kItemPriceResetText = "0.00";
 
 }  // namespace corvane

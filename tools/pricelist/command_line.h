@@ -12,6 +12,7 @@ struct CommandLine {
   std::string discount = "0%";
   bool csv = false;
   std::optional<std::string> pdfPath;
+  std::optional<std::string> xlsxPath;
   bool help = false;
   bool version = false;
   std::string error;  //!< why the arguments were refused; empty when they were read

@@ -32,6 +32,7 @@
 #include <string>
 #include <utility>
 
+#include "money/escaped_text.h"
 #include "qt/qt_text.h"
 #include "sheet/sheet_text.h"
 #include "window/event_boundary.h"
@@ -261,8 +262,9 @@ bool QuoteSheetWindow::WritePdf(const QString& path) {
   }
   written = written && file.commit();
   if (!written) {
+    const std::string shownPath = Escaped(ToStdString(QDir::toNativeSeparators(path)));
     messages_.ShowError(ToStdString(QStringLiteral("The quote could not be saved as %1: %2.")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString())));
+                                        .arg(ToQString(shownPath), file.errorString())));
     return false;
   }
   sheet_.MarkHandedOn();

@@ -55,6 +55,18 @@ run 2 --discount "$(printf '15%%\033[2J')"
 printed_nothing
 said 'the discount text holds a control character$'
 
+run 2 --discount "$(printf '\342\200\256%%51')"  # a right-to-left override
+printed_nothing
+said 'the discount text holds an invisible format character$'
+
+# A path or option that quotes a line break, an escape or a bidirectional override is shown
+# escaped, in one line.
+run 2 "$(printf -- '--bogus\033[2J\n\342\200\256x')"
+grep -q '^corvane-pricelist: unknown option: --bogus\\x1b\[2J\\n\\u202ex$' "$tmp/err" ||
+  fail "the option is not escaped"
+run 1 --xlsx "$(printf '%s/no such folder/a\nb\033.xlsx' "$tmp")"
+said '/no such folder/a\\nb\\x1b\.xlsx: No such file or directory$'
+
 # A text the window would take still prints what the window shows, and says how it read it.
 run 0 --discount abc
 said 'the discount "abc" names no number; prices are listed at 0 %'

@@ -1,0 +1,48 @@
+#!/bin/sh
+# The window destroyed from outside (`xdotool windowclose`, another client's XDestroyWindow) ends
+# the program with status 0 and without a word, on a real X server (Xvfb).
+program=$1
+tmp=$(mktemp -d) || exit 1
+xvfb=
+app=
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  [ -s "$tmp/err" ] && sed 's/^/  stderr: /' "$tmp/err"
+  exit 1
+}
+
+# A display of its own, on the first free number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+[ -s "$tmp/display" ] || fail "Xvfb did not start"
+DISPLAY=:$(cat "$tmp/display")
+export DISPLAY
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+mkdir -m 700 "$tmp/runtime"
+HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" "$program" 2>"$tmp/err" &
+app=$!
+window=
+for _ in $(seq 200); do
+  window=$(xdotool search --onlyvisible --pid "$app" --name 'Corvane' 2>/dev/null | head -n 1)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "the window did not appear"
+
+xdotool windowclose "$window" 2>/dev/null
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the program runs on without its window"
+wait "$app"
+status=$?
+app=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+[ -s "$tmp/err" ] && fail "the program wrote to standard error"
+exit 0
