@@ -89,6 +89,11 @@ grep -q '^new,Windows HB 1,,0%,"4,200.00","4,788.00",,4200.00,4788.00' "$tmp/out
 "$tool" >/dev/full 2>"$tmp/err"
 [ $? -eq 1 ] || fail "a full disk does not give status 1"
 said 'cannot write to standard output: No space left on device$'
+for option in --help --version; do
+  "$tool" $option >/dev/full 2>"$tmp/err"
+  [ $? -eq 1 ] || fail "$option to a full disk does not give status 1"
+  said 'cannot write to standard output: No space left on device$'
+done
 "$tool" --version >&- 2>"$tmp/err"
 [ $? -eq 1 ] || fail "a closed output does not give status 1"
 said 'cannot write to standard output: Bad file descriptor$'
