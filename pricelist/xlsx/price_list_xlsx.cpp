@@ -139,7 +139,8 @@ void WriteSheet(lxw_workbook* book, const Section& section, const std::vector<Pr
     Check(worksheet_write_string(sheet, line, column++, row.from.c_str(), nullptr));
     if (section.kind == PriceKind::CrossGrade)
       Check(worksheet_write_string(sheet, line, column++, row.to.c_str(), nullptr));
-    if (withDiscount) worksheet_write_string(sheet, line, column++, row.discount.c_str(), nullptr);
+    if (withDiscount)
+      Check(worksheet_write_string(sheet, line, column++, row.discount.c_str(), nullptr));
     if (row.Refused()) {
       Check(worksheet_write_string(sheet, line, column + 2, row.refusal.c_str(), nullptr));
       continue;
