@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <memory>
+
 #include "qt/program_settings.h"
 
 namespace corvane {
