@@ -3,17 +3,21 @@
 #include <QApplication>
 #include <QString>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/run_quote_window.h"
 #include "app/start_failure.h"
 #include "corvane/version.h"
+#include "money/escaped_text.h"
 
 namespace {
 
@@ -24,6 +28,18 @@ int Fail(corvane::StartFailure::Cause cause) {
   return EXIT_FAILURE;
 }
 
+// The answer to --help or --version; a write that fails (a full disk, a closed output) is named
+// in one line, with status 1, rather than lost.
+int Answer(const std::string& text) {
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
+    return EXIT_SUCCESS;
+  const int cause = errno;
+  std::fprintf(stderr, "%s: cannot write to standard output: %s\n", kProgram,
+               cause != 0 ? std::strerror(cause) : "the write failed");
+  return EXIT_FAILURE;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -31,13 +47,12 @@ int main(int argc, char* argv[]) {
   const corvane::CommandLine commandLine = corvane::ParseCommandLine(arguments);
   switch (commandLine.action) {
     case corvane::CommandLine::Action::kHelp:
-      std::fputs(corvane::UsageText(kProgram).c_str(), stdout);
-      return EXIT_SUCCESS;
+      return Answer(corvane::UsageText(kProgram));
     case corvane::CommandLine::Action::kVersion:
-      std::fputs(corvane::VersionText(kProgram).c_str(), stdout);
-      return EXIT_SUCCESS;
+      return Answer(corvane::VersionText(kProgram));
     case corvane::CommandLine::Action::kUsageError:
-      std::fprintf(stderr, "%s: %s\n%s", kProgram, commandLine.error.c_str(),
+      // The error quotes what was typed: escaped, it stays one line and shows in its own order.
+      std::fprintf(stderr, "%s: %s\n%s", kProgram, corvane::Escaped(commandLine.error).c_str(),
                    corvane::UsageText(kProgram).c_str());
       return 2;
     case corvane::CommandLine::Action::kRun:

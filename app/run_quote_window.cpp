@@ -7,6 +7,7 @@
 #include <exception>
 #include <new>
 
+#include "app/destroyed_window_watch.h"
 #include "pricebook/price_book.h"
 #include "qt/locale_separators.h"
 #include "qt/qt_text.h"
@@ -27,6 +28,7 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
     window.Books().OpenAtStart(PathToQString(priceBookFile));
     window.Load();
     window.show();
+    const DestroyedWindowWatch watch(window);
     return QApplication::exec();
   } catch (const std::bad_alloc&) {
     throw;  // the caller reports a lack of memory, which no price book could have helped

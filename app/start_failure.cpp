@@ -6,12 +6,16 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "money/escaped_text.h"
+
 namespace corvane {
 
 std::string StartFailureLine(std::string_view program, const StartFailure& failure) {
   std::string line(program);
   line += ": ";
-  const std::string& detail = failure.detail;
+  // The detail may quote the environment (a display's or a plugin's name): escaped, it stays in
+  // the one line.
+  const std::string detail = Escaped(failure.detail);
   switch (failure.cause) {
     case StartFailure::Cause::kNoDisplay:
       line += "no display is available";

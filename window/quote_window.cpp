@@ -40,6 +40,13 @@ std::vector<std::string> EntryTexts(const ComboBox& combo) {
   return texts;
 }
 
+// The item boxes' zero in the user's number format: "0,00" where the decimal separator is a comma.
+std::string ItemPriceResetText(const Separators& separators) {
+  static_assert(kItemPriceResetText.find('.') != std::string_view::npos);
+  std::string text(kItemPriceResetText);
+  return text.replace(text.find('.'), 1, separators.decimal);
+}
+
 void FillItemList(ListBox& list, const Table<std::string, 100>& texts) {
   list.Clear();
   ForEachListedEntry(texts, 1, [&](int, const std::string& text) { list.AddItem(text); });
@@ -73,8 +80,8 @@ void QuoteWindow::BookChanged() {
 }
 
 void QuoteWindow::cmdOther_Click() {
-  c_.txtSuppExcl.SetText(kItemPriceResetText);
-  c_.txtSuppIncl.SetText(kItemPriceResetText);
+  c_.txtSuppExcl.SetText(ItemPriceResetText(separators_));
+  c_.txtSuppIncl.SetText(ItemPriceResetText(separators_));
   itemShown_.reset();
   FillOtherList();
   ShowItemFrame(true);
@@ -83,8 +90,8 @@ void QuoteWindow::cmdOther_Click() {
 }
 
 void QuoteWindow::cmdSupport_Click() {
-  c_.txtSuppExcl.SetText(kItemPriceResetText);
-  c_.txtSuppIncl.SetText(kItemPriceResetText);
+  c_.txtSuppExcl.SetText(ItemPriceResetText(separators_));
+  c_.txtSuppIncl.SetText(ItemPriceResetText(separators_));
   itemShown_.reset();
   state_.OtherMode = false;
   state_.SupportMode = true;

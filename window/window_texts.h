@@ -32,7 +32,8 @@ inline std::string NoMatchText(std::string_view typed) {
   return "No package matches '" + std::string(typed) + "'";
 }
 
-//! The price-box text of the item frame when a list mode starts.
+//! The price-box text of the item frame when a list mode starts, with "." standing for the user's
+//! decimal separator.
 inline constexpr std::string_view kItemPriceResetText = "0.00";
 
 }  // namespace corvane

@@ -4,7 +4,8 @@ namespace corvane {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: corvane-pricelist [--price-book FILE] [--discount TEXT] [--csv | --pdf FILE]\n"
+    "usage: corvane-pricelist [--price-book FILE] [--discount TEXT] [--csv | --pdf FILE | --xlsx "
+    "FILE]\n"
     "       corvane-pricelist [--price-book FILE] --export-price-book\n"
     "       corvane-pricelist --help | --version\n";
 
@@ -24,12 +25,14 @@ constexpr std::string_view kOptions =
     "  --csv            print CSV instead of aligned text: the texts the window shows, and the\n"
     "                   amounts as plain decimals in excl_vat_amount and incl_vat_amount\n"
     "  --pdf FILE       write the list as an A4 PDF to FILE instead of printing it\n"
+    "  --xlsx FILE      write the list as an XLSX workbook to FILE, one sheet per section, the\n"
+    "                   amounts as numbers that each spreadsheet shows in its own locale\n"
     "  --help           print this help and exit\n"
     "  --version        print the version and the date the prices take effect, and exit\n"
     "\n"
     "Exit status: 0 when the list was printed or written, 1 when it could not be written, 2 for\n"
-    "a bad option, a discount text that is not valid UTF-8 or holds a control character, or a\n"
-    "price book that cannot be used.\n";
+    "a bad option, a discount text that is not valid UTF-8 or holds a control character or an\n"
+    "invisible format character, or a price book that cannot be used.\n";
 
 std::string Joined(std::string_view a, std::string_view b) {
   return std::string(a) + std::string(b);
@@ -56,7 +59,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     const std::string_view argument = arguments[i];
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    const bool takesValue = name == "--discount" || name == "--pdf" || name == "--price-book";
+    const bool takesValue =
+        name == "--discount" || name == "--pdf" || name == "--xlsx" || name == "--price-book";
     if (equals != std::string_view::npos && !takesValue) {
       return refuse(Joined(name, " takes no value"));
     }
@@ -75,6 +79,9 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     } else if (name == "--pdf") {
       if (value.empty()) return refuse("--pdf needs a file name");
       line.pdfPath = value;
+    } else if (name == "--xlsx") {
+      if (value.empty()) return refuse("--xlsx needs a file name");
+      line.xlsxPath = value;
     } else if (name == "--price-book") {
       if (value.empty()) return refuse("--price-book needs a file name");
       line.priceBookPath = value;
@@ -90,9 +97,11 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
       return refuse(Joined("unknown option: ", argument));
     }
   }
-  if (line.csv && line.pdfPath) return refuse("--csv and --pdf cannot be used together");
-  if (line.exportPriceBook && (line.csv || line.pdfPath)) {
-    return refuse("--export-price-book prints the book alone, without --csv or --pdf");
+  if (int{line.csv} + int{line.pdfPath.has_value()} + int{line.xlsxPath.has_value()} > 1) {
+    return refuse("only one of --csv, --pdf and --xlsx can be given");
+  }
+  if (line.exportPriceBook && (line.csv || line.pdfPath || line.xlsxPath)) {
+    return refuse("--export-price-book prints the book alone, without --csv, --pdf or --xlsx");
   }
   return line;
 }

@@ -12,6 +12,7 @@ struct CommandLine {
   std::string discount = "0%";
   bool csv = false;
   std::optional<std::string> pdfPath;
+  std::optional<std::string> xlsxPath;
   std::optional<std::string> priceBookPath;  //!< the book to list instead of the built-in one
   bool exportPriceBook = false;              //!< print the book as a price-book file instead
   bool help = false;

@@ -1,4 +1,5 @@
-// corvane-pricelist: prints every price the calculator's window can show, as text, CSV or PDF.
+// corvane-pricelist: prints every price the calculator's window can show, as text, CSV, PDF or
+// XLSX workbook.
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "corvane/version.h"
+#include "money/escaped_text.h"
 #include "pricebook/price_book.h"
 #include "pricebook/price_book_file.h"
 #include "pricelist/price_list.h"
@@ -23,8 +25,10 @@ namespace {
 constexpr int kWriteFailed = 1;
 constexpr int kUsageError = 2;
 
+// One line, whatever path or typed text it quotes.
 void Say(std::string_view line) {
-  std::fprintf(stderr, "corvane-pricelist: %.*s\n", static_cast<int>(line.size()), line.data());
+  const std::string shown = corvane::Escaped(line);
+  std::fprintf(stderr, "corvane-pricelist: %s\n", shown.c_str());
 }
 
 int Print(std::string_view text) {
@@ -43,6 +47,9 @@ bool AcceptDiscount(const std::string& discount) {
       return false;
     case corvane::DiscountCheck::ControlCharacter:
       Say("the discount text holds a control character");
+      return false;
+    case corvane::DiscountCheck::FormatCharacter:
+      Say("the discount text holds an invisible format character");
       return false;
     case corvane::DiscountCheck::NamesNoNumber:
       Say("the discount \"" + discount + "\" names no number; prices are listed at 0 %, as the " +
@@ -77,6 +84,10 @@ int main(int argc, char* argv[]) {
     Say("--pdf is not available: this build was made without Qt");
     return kUsageError;
   }
+  if (options.xlsxPath && !corvane::XlsxAvailable()) {
+    Say("--xlsx is not available: this build was made without Qt and libxlsxwriter");
+    return kUsageError;
+  }
   if (!AcceptDiscount(options.discount)) return kUsageError;
 
   corvane::PriceBook book;
@@ -97,6 +108,12 @@ int main(int argc, char* argv[]) {
         corvane::SavePdf(rows, options.discount, book.effectiveDate, *options.pdfPath);
     if (cause.empty()) return EXIT_SUCCESS;
     Say("cannot write the PDF to " + *options.pdfPath + ": " + cause);
+    return kWriteFailed;
+  }
+  if (options.xlsxPath) {
+    const std::string cause = corvane::SaveXlsx(rows, options.discount, *options.xlsxPath);
+    if (cause.empty()) return EXIT_SUCCESS;
+    Say("cannot write the workbook to " + *options.xlsxPath + ": " + cause);
     return kWriteFailed;
   }
   std::ostringstream out;

@@ -15,4 +15,12 @@ std::string SavePdf(const std::vector<PriceListRow>&, std::string_view, Effectiv
   return "this build cannot write PDFs";
 }
 
+bool XlsxAvailable() {
+  return false;
+}
+
+std::string SaveXlsx(const std::vector<PriceListRow>&, std::string_view, std::string_view) {
+  return "this build cannot write XLSX workbooks";
+}
+
 }  // namespace corvane

@@ -1,13 +1,18 @@
 #include "tools/pricelist/qt_parts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <array>
 #include <cstdio>
 
 #include "pricelist/pdf/price_list_pdf.h"
+#include "pricelist/xlsx/price_list_xlsx.h"
 #include "qt/locale_separators.h"
 #include "qt/qt_text.h"
+#include "qt/save_file.h"
 
 namespace corvane {
 namespace {
@@ -42,6 +47,25 @@ std::string SavePdf(const std::vector<PriceListRow>& rows, std::string_view disc
   const QString cause = WritePriceListPdf(rows, discount, effective, PathToQString(path));
   qInstallMessageHandler(previous);
   return ToStdString(cause);
+}
+
+bool XlsxAvailable() {
+  return true;
+}
+
+std::string SaveXlsx(const std::vector<PriceListRow>& rows, std::string_view discount,
+                     std::string_view path) {
+  const QTemporaryDir folder;
+  if (!folder.isValid()) return "no temporary folder: " + ToStdString(folder.errorString());
+  const QString workbook = folder.filePath(QStringLiteral("price-list.xlsx"));
+  const std::string cause =
+      WritePriceListXlsx(rows, discount, QFile::encodeName(workbook).toStdString());
+  if (!cause.empty()) return cause;
+  QFile built(workbook);
+  if (!built.open(QIODevice::ReadOnly)) return ToStdString(built.errorString());
+  const QByteArray bytes = built.readAll();
+  if (built.error() != QFileDevice::NoError) return ToStdString(built.errorString());
+  return ToStdString(SaveFile(PathToQString(path), bytes).value_or(QString()));
 }
 
 }  // namespace corvane

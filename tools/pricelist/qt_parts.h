@@ -1,5 +1,6 @@
-// What the tool asks of Qt: the user's number format as the window reads it, and the PDF. A
-// build without Qt has neither; it prints with "," and "." and refuses --pdf.
+// What the tool asks of Qt: the user's number format as the window reads it, the PDF and the
+// workbook written safely. A build without Qt has none of them; it prints with "," and "." and
+// refuses --pdf and --xlsx.
 #pragma once
 
 #include <string>
@@ -21,5 +22,14 @@ bool PdfAvailable();
 //! window or needing a display. Returns why it could not be written, or an empty text.
 std::string SavePdf(const std::vector<PriceListRow>& rows, std::string_view discount,
                     EffectiveDate effective, std::string_view path);
+
+//! Whether this build can write XLSX workbooks.
+bool XlsxAvailable();
+
+//! Writes the rows as an XLSX workbook to the path, given as the command line gave it: built in a
+//! temporary folder, then saved so that a failed write leaves an earlier file as it was. Returns
+//! why it could not be written, or an empty text.
+std::string SaveXlsx(const std::vector<PriceListRow>& rows, std::string_view discount,
+                     std::string_view path);
 
 }  // namespace corvane

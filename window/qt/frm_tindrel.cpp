@@ -404,9 +404,25 @@ void FrmTindrel::Load() {
 }
 
 void FrmTindrel::closeEvent(QCloseEvent* event) {
+  if (closing_) return event->accept();
   if (!quoteActions_->ConfirmClose()) return event->ignore();
+  // Hiding the window takes the focus from its field, which would commit what the field holds;
+  // from here on nothing is said, so no message box is left behind without its window.
+  closing_ = true;
+  messages_.RouteTo(&discarded_);
   Deliver([this] { behaviour_.Form_Unload(); });
   event->accept();
+}
+
+// Pressing Close (the mouse on it, or Alt+C) takes the focus from a field before the button is
+// clicked. Leaving for it commits nothing yet: once closed, there is nothing to warn about; if the
+// window stays (the press let go elsewhere, the quote sheet's question cancelled), what the field
+// holds waits for the next Enter or departure as it would have.
+std::function<void()> FrmTindrel::CommitOnLeaving(std::function<void()> commit) {
+  return [this, commit = std::move(commit)] {
+    if (closing_ || w_.cmdClose->isDown()) return;
+    commit();
+  };
 }
 
 // Tab goes where the eye reads, top to bottom and left to right: with Enter pressing the focused
@@ -453,15 +469,15 @@ void FrmTindrel::ConnectFieldEvents(Raise raise) {
   using W = QuoteWindow;
   new FieldKeys(*w_.Combo1,
                 {raise(&W::Combo1_Click), raise(&W::Combo1_Step), raise(&W::Combo1_Change),
-                 raise(&W::Combo1_Enter), raise(&W::Combo1_LostFocus)},
+                 raise(&W::Combo1_Enter), CommitOnLeaving(raise(&W::Combo1_LostFocus))},
                 true);
   new FieldKeys(*w_.Combo2,
                 {raise(&W::Combo2_Click), raise(&W::Combo2_Step), raise(&W::Combo2_Change),
-                 raise(&W::Combo2_Enter), raise(&W::Combo2_LostFocus)},
+                 raise(&W::Combo2_Enter), CommitOnLeaving(raise(&W::Combo2_LostFocus))},
                 true);
   new FieldKeys(*w_.Combo3,
                 {raise(&W::Combo3_Click), raise(&W::Combo3_Step), raise(&W::Combo3_Change),
-                 raise(&W::Combo3_Enter), raise(&W::Combo3_LostFocus)},
+                 raise(&W::Combo3_Enter), CommitOnLeaving(raise(&W::Combo3_LostFocus))},
                 false);
   PressButtonsWithEnter(*this);
   AddCloseKeys(*this, raise(&W::cmdClose_Click));

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 #include "money/format_price.h"
 #include "pricebook/price_book.h"
@@ -57,7 +58,8 @@ class FrmTindrel : public QWidget {
 
  protected:
   //! Every way of closing the window runs the unload step; it refuses only when the dealer keeps
-  //! quote lines not yet handed on.
+  //! quote lines not yet handed on. A closing window raises no warning: one held back by a step or
+  //! a typed discount is dropped, so that no message box outlives the window.
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -101,6 +103,8 @@ class FrmTindrel : public QWidget {
   void Deliver(Handler handler);
   //! What a screen reader hears of the visible price boxes: their prices, or why they show none.
   QString PricesToSay() const;
+  //! The commit a field's lost focus makes, unless the dealer is on the way out.
+  std::function<void()> CommitOnLeaving(std::function<void()> commit);
 
   // Declared first: the behaviour holds a reference to it, and every other member may use it.
   PriceBook book_;
@@ -121,6 +125,8 @@ class FrmTindrel : public QWidget {
   std::array<QtOptionButton, 3> optAge_;
   QtMessageBoxes messageBoxes_;
   MessageRouter messages_;
+  DiscardedMessages discarded_;  //!< where messages go once the window is closing
+  bool closing_ = false;
   QtForm form_;
   QuoteWindow behaviour_;
   QuoteActions* quoteActions_;     // a child of the window

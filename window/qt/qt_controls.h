@@ -109,6 +109,13 @@ class MessageRouter final : public MessageSink {
   MessageSink* target_;
 };
 
+//! Shows nothing: what a window that is going away would have said.
+class DiscardedMessages final : public MessageSink {
+ public:
+  void ShowWarning(std::string_view) override {}
+  void ShowError(std::string_view) override {}
+};
+
 class QtForm final : public Form {
  public:
   explicit QtForm(QWidget& window) : window_(window) {}

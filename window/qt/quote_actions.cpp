@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "money/escaped_text.h"
 #include "pricelist/pdf/price_list_pdf.h"
 #include "pricelist/price_list.h"
 #include "qt/clipboard.h"
@@ -116,8 +117,11 @@ void QuoteActions::SavePriceList() {
       WritePriceListPdf(BuildPriceList(behaviour_.Book(), discount, behaviour_.NumberFormat()),
                         discount, behaviour_.Book().effectiveDate, path);
   if (!cause.isEmpty()) {
+    // The path as typed may hold a line break or a bidirectional override: escaped, the message
+    // reads as it is meant to.
+    const std::string shownPath = Escaped(ToStdString(QDir::toNativeSeparators(path)));
     messages_.ShowError(ToStdString(QStringLiteral("The price list could not be saved as %1: %2.")
-                                        .arg(QDir::toNativeSeparators(path), cause)));
+                                        .arg(ToQString(shownPath), cause)));
   }
 }
 

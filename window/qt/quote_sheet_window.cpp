@@ -31,6 +31,7 @@
 #include <string>
 #include <utility>
 
+#include "money/escaped_text.h"
 #include "qt/clipboard.h"
 #include "qt/fit_to_screen.h"
 #include "qt/qt_text.h"
@@ -275,8 +276,9 @@ bool QuoteSheetWindow::WritePdf(const QString& path) {
     document.print(&writer);
   }
   if (const std::optional<QString> cause = SaveFile(path, pdf)) {
+    const std::string shownPath = Escaped(ToStdString(QDir::toNativeSeparators(path)));
     messages_.ShowError(ToStdString(QStringLiteral("The quote could not be saved as %1: %2.")
-                                        .arg(QDir::toNativeSeparators(path), *cause)));
+                                        .arg(ToQString(shownPath), *cause)));
     return false;
   }
   sheet_.MarkHandedOn();

@@ -233,8 +233,11 @@ TEST(WindowDisplay, TheLocaleSeparatorsReachEveryPriceBox) {
   w.ChooseDiscount(2);
   EXPECT_EQ(CrossGradeBoxes(w), Boxes("1.440,00", "1.641,60"));
   w.Press(WindowButton::Support);
+  EXPECT_EQ(testing::ItemBoxes(w), Boxes("0,00", "0,00"));
   w.ChooseItem(0);
   EXPECT_EQ(testing::ItemBoxes(w), Boxes("184,21", "210,00"));
+  w.Press(WindowButton::Other);
+  EXPECT_EQ(testing::ItemBoxes(w), Boxes("0,00", "0,00"));
 }
 
 }  // namespace

@@ -56,22 +56,35 @@ TEST(CommandLine, RefusesWhatItCannotRead) {
       {{"--pdf", "--help"}, "--pdf needs a value"},
       {{"--pdf="}, "--pdf needs a file name"},
       {{"--csv=yes"}, "--csv takes no value"},
-      {{"--csv", "--pdf", "x.pdf"}, "--csv and --pdf cannot be used together"},
+      {{"--csv", "--pdf", "x.pdf"}, "only one of --csv, --pdf and --xlsx can be given"},
+      {{"--pdf", "x.pdf", "--xlsx=x.xlsx"}, "only one of --csv, --pdf and --xlsx can be given"},
+      {{"--xlsx", "--csv"}, "--xlsx needs a value"},
+      {{"--xlsx="}, "--xlsx needs a file name"},
       {{"--price-book"}, "--price-book needs a value"},
       {{"--price-book="}, "--price-book needs a file name"},
       {{"--export-price-book", "--csv"},
-       "--export-price-book prints the book alone, without --csv or --pdf"},
+       "--export-price-book prints the book alone, without --csv, --pdf or --xlsx"},
   };
   for (const auto& [arguments, error] : cases) {
     EXPECT_EQ(ParseCommandLine(arguments).error, error);
   }
 }
 
+TEST(CommandLine, ReadsTheWorkbooksFile) {
+  for (const std::vector<std::string_view>& arguments :
+       {std::vector<std::string_view>{"--xlsx", "list.xlsx"}, {"--xlsx=list.xlsx"}}) {
+    const CommandLine line = ParseCommandLine(arguments);
+    EXPECT_EQ(line.error, "");
+    EXPECT_EQ(line.xlsxPath.value_or(""), "list.xlsx");
+    EXPECT_FALSE(line.csv || line.pdfPath);
+  }
+}
+
 TEST(CommandLine, HelpStartsWithTheUsageAndNamesEveryOption) {
   const std::string help(HelpText());
   EXPECT_TRUE(help.starts_with(UsageText()));
-  for (const char* option : {"--discount TEXT", "--csv", "--pdf FILE", "--help", "--version",
-                             "--price-book FILE", "--export-price-book"}) {
+  for (const char* option : {"--discount TEXT", "--csv", "--pdf FILE", "--xlsx FILE", "--help",
+                             "--version", "--price-book FILE", "--export-price-book"}) {
     EXPECT_NE(help.find(std::string("\n  ") + option), std::string::npos) << option;
   }
 }

@@ -55,6 +55,18 @@ run 2 --discount "$(printf '15%%\033[2J')"
 printed_nothing
 said 'the discount text holds a control character$'
 
+run 2 --discount "$(printf '\342\200\256%%51')"  # a right-to-left override
+printed_nothing
+said 'the discount text holds an invisible format character$'
+
+# A path or option that quotes a line break, an escape or a bidirectional override is shown
+# escaped, in one line.
+run 2 "$(printf -- '--bogus\033[2J\n\342\200\256x')"
+grep -q '^corvane-pricelist: unknown option: --bogus\\x1b\[2J\\n\\u202ex$' "$tmp/err" ||
+  fail "the option is not escaped"
+run 1 --xlsx "$(printf '%s/no such folder/a\nb\033.xlsx' "$tmp")"
+said '/no such folder/a\\nb\\x1b\.xlsx: No such file or directory$'
+
 # A text the window would take still prints what the window shows, and says how it read it.
 run 0 --discount abc
 said 'the discount "abc" names no number; prices are listed at 0 %'
@@ -77,6 +89,11 @@ grep -q '^new,Windows HB 1,,0%,"4,200.00","4,788.00",,4200.00,4788.00' "$tmp/out
 "$tool" >/dev/full 2>"$tmp/err"
 [ $? -eq 1 ] || fail "a full disk does not give status 1"
 said 'cannot write to standard output: No space left on device$'
+for option in --help --version; do
+  "$tool" $option >/dev/full 2>"$tmp/err"
+  [ $? -eq 1 ] || fail "$option to a full disk does not give status 1"
+  said 'cannot write to standard output: No space left on device$'
+done
 "$tool" --version >&- 2>"$tmp/err"
 [ $? -eq 1 ] || fail "a closed output does not give status 1"
 said 'cannot write to standard output: Bad file descriptor$'

@@ -39,6 +39,11 @@ TEST(DiscountCheck, SortsTextsAsTheToolTreatsThem) {
       {"15%\x7F", DiscountCheck::ControlCharacter},
       {"15%\xC2\x85", DiscountCheck::ControlCharacter},  // next line, U+0085
       {"15%\0"s, DiscountCheck::ControlCharacter},
+      {"\xE2\x80\xAE%51", DiscountCheck::FormatCharacter},  // right-to-left override
+      {"15\xE2\x80\x8B%", DiscountCheck::FormatCharacter},  // zero-width space
+      {"\xEF\xBB\xBF"
+       "15%",
+       DiscountCheck::FormatCharacter},  // byte-order mark
   };
   for (const auto& [text, expected] : cases) {
     EXPECT_EQ(CheckDiscount(text), expected) << "[" << text << "]";

@@ -1,5 +1,5 @@
-// The window's tests run without a display: they pick Qt's offscreen platform before it starts,
-// and keep whatever the window remembers in a settings folder of their own.
+// The window's tests run without a display: they pick Qt's offscreen platform before it starts.
+// Whatever they write under the user's home (the program's settings) goes to a temporary folder.
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -7,9 +7,10 @@
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  const QTemporaryDir settings;
-  if (!settings.isValid()) return 1;
-  qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+  const QTemporaryDir home;
+  if (!home.isValid()) return 1;
+  qputenv("HOME", QFile::encodeName(home.path()));
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
   return RUN_ALL_TESTS();

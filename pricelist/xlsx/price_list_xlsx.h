@@ -1,0 +1,23 @@
+// The price list as an XLSX workbook: the amounts as numbers, so that every spreadsheet shows them
+// in its own locale's format.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pricelist/price_list.h"
+
+namespace corvane {
+
+//! Writes the rows to the file at `path` (in the system's encoding) as a workbook with one sheet
+//! per section: the texts as text, each amount as a number rounded as the price box rounds it and
+//! shown with two decimals and thousands grouped, a refusal's first line as text where the
+//! amounts would stand; the heading row frozen and filtered; the effective date and the discount
+//! in each sheet's printed header. The file is written in place, so give it a path of its own
+//! (a temporary folder) and move the bytes on from there. Returns why it could not be written, or
+//! an empty text.
+std::string WritePriceListXlsx(const std::vector<PriceListRow>& rows, std::string_view discount,
+                               const std::string& path);
+
+}  // namespace corvane
