@@ -123,7 +123,8 @@ TEST(PriceBookFile, RefusesABrokenBookInOneLineNamingTheFileAndThePlace) {
       {"invalid UTF-8",
        [](Json& b) {
          std::string text = Dump(b);
-         return text.replace(text.find("PIPWICK"), 1, "\xff");
+         text[text.find("PIPWICK")] = '\xff';
+         return text;
        },
        "ill-formed UTF-8 byte"},
       {"key twice",
