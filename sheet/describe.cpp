@@ -20,7 +20,7 @@ std::string DiscountClause(const QuoteRequest& request) {
   const std::string_view discount = Trimmed(*request.discountText);
   // Read as the price reads it: "0,5%" takes half a percent off, so it is named.
   if (discount.empty() || DiscountPercent(discount) == 0) return {};
-  return ", dealer discount " + std::string(discount);
+  return ", discount " + std::string(discount);
 }
 
 }  // namespace
