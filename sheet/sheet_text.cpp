@@ -87,7 +87,9 @@ std::string SheetPlainText(const Quotation& quotation, const Separators& separat
   for (const TotalRow& row : TotalRows(quotation)) {
     text += row.label + ": " + FormatPrice(row.amount, separators) + "\n";
   }
-  text += "\n" + ValidityText(quotation) + "\n";
+  text += "\n";
+  text += ValidityText(quotation);
+  text += "\n";
   AddLines(text, TextLines(quotation.dealer.terms));
   return text;
 }

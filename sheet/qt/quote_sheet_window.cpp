@@ -202,6 +202,11 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
 
 QuoteSheetWindow::~QuoteSheetWindow() = default;
 
+void QuoteSheetWindow::closeEvent(QCloseEvent* event) {
+  if (quotes_ != nullptr) quotes_->close();
+  QWidget::closeEvent(event);
+}
+
 void QuoteSheetWindow::Add(const PricedItem& item) {
   DeliverEvent(messages_, [&] { sheet_.Add(item); });
   Refresh();
@@ -253,8 +258,11 @@ std::optional<Quotation> QuoteSheetWindow::Sendable() {
 }
 
 void QuoteSheetWindow::Refresh() {
-  customer_->setText(ToQString(sheet_.Customer()));
-  reference_->setText(ToQString(sheet_.Reference()));
+  // Set only when it differs, so that the field being typed in keeps its cursor.
+  for (auto [field, text] : {std::pair{customer_, ToQString(sheet_.Customer())},
+                             std::pair{reference_, ToQString(sheet_.Reference())}}) {
+    if (field->text() != text) field->setText(text);
+  }
   const std::string number = sheet_.Number();
   number_->setText(number.empty() ? (registerTried_ && !register_
                                          ? QStringLiteral("none: quotes are not kept")

@@ -62,6 +62,10 @@ class QuoteSheetWindow final : public QWidget {
   //! The "Quotes..." window, or nullptr before its first use.
   QuotesWindow* Quotes() const { return quotes_; }
 
+ protected:
+  //! The "Quotes..." window closes with the sheet.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   //! The quotation ready to go out: numbered and kept if it is new and the register works; none
   //! when it has no lines or the register refused to keep it.

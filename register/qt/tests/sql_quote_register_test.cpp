@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -156,6 +158,30 @@ TEST_F(SqlRegisterTest, AFileThatIsNoRegisterIsLeftUntouched) {
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files),
               QStringList{QStringLiteral("quotes.sqlite")});
   }
+}
+
+// Another program holding the register locked for longer than the register waits: the save is
+// refused, says why, and takes no number.
+TEST_F(SqlRegisterTest, ALockedRegisterRefusesTheSaveAndTakesNoNumber) {
+  auto kept = SqlQuoteRegister::Open(Path());
+  {
+    QSqlDatabase other =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    other.setDatabaseName(Path());
+    ASSERT_TRUE(other.open());
+    QSqlQuery lock(other);
+    ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    try {
+      kept->Keep(TestQuotation(1));
+      ADD_FAILURE() << "kept while locked";
+    } catch (const RegisterError& error) {
+      EXPECT_NE(std::string(error.what()).find("locked"), std::string::npos) << error.what();
+    }
+    ASSERT_TRUE(lock.exec(QStringLiteral("ROLLBACK")));
+    other.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("other"));
+  EXPECT_EQ(kept->Keep(TestQuotation(1)).number, "Q-2026-0001");
 }
 
 TEST_F(SqlRegisterTest, AFolderThatCannotBeMadeIsReported) {

@@ -27,6 +27,7 @@
 #include "qt/qt_text.h"
 #include "register/qt/quotes_window.h"
 #include "register/qt/sql_quote_register.h"
+#include "sheet/qt/dealer_details_dialog.h"
 #include "sheet/qt/dealer_settings.h"
 #include "sheet/qt/quote_sheet_window.h"
 
@@ -211,6 +212,30 @@ TEST_F(SheetWindowTest, ClearAsksFirstAndAnEmptyQuoteSaysWhyNothingGoesOut) {
   AnswerNextQuestion(QMessageBox::Yes);
   QTest::mouseClick(Find(window_.get(), "cmdClear"), Qt::LeftButton);
   EXPECT_TRUE(window_->Sheet().Empty());
+}
+
+// What the dialog shows is what it gives back, and what is saved is what is read again; a
+// validity outside 1..365 days in the file reads as the default.
+TEST(DealerDetails, AreKeptAsTheDialogHoldsThem) {
+  DealerDetails dealer;
+  dealer.companyName = "Tarn Systems (Pty) Ltd";
+  dealer.address = "12 Main Road\nCape Town 8001";
+  dealer.vatNumber = "4123456789";
+  dealer.telephone = "021 555 0100";
+  dealer.email = "sales@tarn.example";
+  dealer.numberPrefix = "TS/";
+  dealer.validityDays = 14;
+  dealer.terms = "Payment within 30 days.\nDelivery within a week.";
+  dealer.currency = "USD";
+  EXPECT_EQ(DealerDetailsDialog(dealer, nullptr).Details(), dealer);
+  const std::unique_ptr<QSettings> settings = ProgramSettings();
+  SaveDealerDetails(*settings, dealer);
+  EXPECT_EQ(LoadDealerDetails(*ProgramSettings()), dealer);
+  for (const QVariant& days : {QVariant(0), QVariant(366), QVariant(QStringLiteral("many"))}) {
+    settings->setValue(QStringLiteral("Dealer/validityDays"), days);
+    EXPECT_EQ(LoadDealerDetails(*settings).validityDays, kDefaultValidityDays)
+        << days.toString().toStdString();
+  }
 }
 
 }  // namespace
