@@ -18,7 +18,7 @@ std::string DiscountClause(const QuoteRequest& request) {
   const std::string_view written = Trimmed(request.discount->written);
   // Named when it takes something off as the price reads it: "0,5%" takes half a percent.
   if (written.empty() || request.discount->percent == 0) return {};
-  return ", dealer discount " + std::string(written);
+  return ", discount " + std::string(written);
 }
 
 }  // namespace

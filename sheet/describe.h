@@ -8,7 +8,7 @@
 
 namespace corvane {
 
-//! "Cross-grade from Windows HB 1 to Windows HB 3, dealer discount 10%", "New package Windows
+//! "Cross-grade from Windows HB 1 to Windows HB 3, discount 10%", "New package Windows
 //! HB 1", "Support Contract (monthly): Tessaline 1" (a contract's own text already says what it
 //! is) or "Other item Invoice Paper (A4 - 3 part 750/Box)". The discount is named as the dealer
 //! chose or typed it, and left out when it takes nothing off.

@@ -8,7 +8,7 @@
 namespace corvane {
 
 struct PricedItem {
-  std::string description;  //!< e.g. "New package Windows HB 1, dealer discount 10%"
+  std::string description;  //!< e.g. "New package Windows HB 1, discount 10%"
   ShownPrice price;
 };
 

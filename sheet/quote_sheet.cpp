@@ -4,13 +4,15 @@
 
 #include "money/errors.h"
 #include "money/format_price.h"
+#include "money/vat.h"
 
 namespace corvane {
 namespace {
 
 QuoteLine Priced(QuoteLine line) {
-  line.totalExcludingVat = line.unitExcludingVat.times(line.quantity);
-  line.totalIncludingVat = line.unitIncludingVat.times(line.quantity);
+  const Money amount = line.unitExcludingVat.times(line.quantity);
+  line.totalExcludingVat = ShownCents(amount);
+  line.totalIncludingVat = Money::fromDouble(AddVat(amount, line.vat));
   return line;
 }
 
@@ -21,10 +23,6 @@ SheetTotals Sum(const std::vector<QuoteLine>& lines) {
     totals.includingVat = totals.includingVat + line.totalIncludingVat;
   }
   totals.vat = totals.includingVat - totals.excludingVat;
-  if (!lines.empty()) totals.rate = lines.front().vat;
-  for (const QuoteLine& line : lines) {
-    if (line.vat != totals.rate) totals.rate.reset();
-  }
   return totals;
 }
 
@@ -37,9 +35,8 @@ void CheckLine(const std::vector<QuoteLine>& lines, std::size_t line) {
 void QuoteSheet::Add(const PricedItem& item) {
   QuoteLine line;
   line.description = item.description;
+  line.unitExcludingVat = item.price.excludingVat;
   line.vat = item.price.vat;
-  line.unitExcludingVat = ShownCents(item.price.excludingVat);
-  line.unitIncludingVat = ShownCents(Money::fromDouble(item.price.includingVat));
   std::vector<QuoteLine> lines = lines_;
   lines.push_back(Priced(std::move(line)));
   Replace(std::move(lines));
@@ -69,12 +66,53 @@ void QuoteSheet::Clear() {
 
 void QuoteSheet::SetCustomer(std::string customer) {
   customer_ = std::move(customer);
-  handedOn_ = false;
+  Changed();
 }
 
 void QuoteSheet::SetReference(std::string reference) {
   reference_ = std::move(reference);
-  handedOn_ = false;
+  Changed();
+}
+
+void QuoteSheet::SetDates(QuoteDate date, QuoteDate validUntil) {
+  date_ = date;
+  validUntil_ = validUntil;
+  Changed();
+}
+
+void QuoteSheet::SetValidUntil(QuoteDate validUntil) {
+  validUntil_ = validUntil;
+  Changed();
+}
+
+Quotation QuoteSheet::Document(const DealerDetails& dealer, const QuoteTerms& terms) const {
+  if (sent_) return *sent_;
+  Quotation quotation;
+  quotation.date = date_;
+  quotation.validUntil = validUntil_;
+  quotation.customer = customer_;
+  quotation.reference = reference_;
+  quotation.dealer = dealer;
+  quotation.terms = terms;
+  if (!dealer.currency.empty()) quotation.terms.currency = dealer.currency;
+  quotation.lines = lines_;
+  quotation.totals = totals_;
+  return quotation;
+}
+
+void QuoteSheet::Numbered(const Quotation& sent) {
+  sent_ = sent;
+}
+
+void QuoteSheet::Open(const Quotation& sent) {
+  lines_ = sent.lines;
+  totals_ = sent.totals;
+  customer_ = sent.customer;
+  reference_ = sent.reference;
+  date_ = sent.date;
+  validUntil_ = sent.validUntil;
+  sent_ = sent;
+  handedOn_ = true;
 }
 
 // The totals are worked out before anything is replaced, so a sum out of range leaves the sheet
@@ -83,6 +121,11 @@ void QuoteSheet::Replace(std::vector<QuoteLine> lines) {
   const SheetTotals totals = Sum(lines);
   lines_ = std::move(lines);
   totals_ = totals;
+  Changed();
+}
+
+void QuoteSheet::Changed() {
+  sent_.reset();
   handedOn_ = false;
 }
 

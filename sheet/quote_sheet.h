@@ -1,44 +1,23 @@
-// The customer quote: priced items as lines with quantities, and the totals they add up to.
+// The customer quote being made: priced items as lines with quantities, the totals they add up
+// to, the customer, the dates, and the number once the quote has been handed on.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "money/money.h"
 #include "sheet/priced_item.h"
+#include "sheet/quotation.h"
 
 namespace corvane {
 
 inline constexpr int kMinQuantity = 1;
 inline constexpr int kMaxQuantity = 999;
 
-//! One line. The unit prices are the amounts the window's boxes showed, to the cent, so the
-//! line's totals are what a customer multiplies out from the quote.
-struct QuoteLine {
-  std::string description;
-  std::int16_t quantity = 1;
-  Money unitExcludingVat;
-  Money unitIncludingVat;
-  Money totalExcludingVat;  //!< quantity times the unit price excluding VAT
-  Money totalIncludingVat;  //!< quantity times the unit price including VAT
-  VatRate vat = VatRate{};  //!< the rate of the price book that priced it
-};
-
-struct SheetTotals {
-  Money excludingVat;
-  Money includingVat;
-  Money vat;  //!< the difference of the two, so that the three always agree
-  //! The rate all lines share; none while the sheet is empty or its lines came from books whose
-  //! rates differ.
-  std::optional<VatRate> rate;
-};
-
-//! The lines, the customer and reference the dealer gave, and whether the quote has been handed
-//! on (printed, saved or copied) since it last changed. Every change is checked whole before it
-//! is made: one that would take an amount out of range throws OverflowError and changes nothing.
+//! Every change is checked whole before it is made: one that would take an amount out of range
+//! throws OverflowError and changes nothing. A numbered quote is what was sent under its number:
+//! any change to it makes a new quote, which gets a number of its own when it is handed on.
 class QuoteSheet {
  public:
   //! Adds the item as a line with the quantity 1.
@@ -50,11 +29,27 @@ class QuoteSheet {
   void Clear();
   void SetCustomer(std::string customer);
   void SetReference(std::string reference);
+  //! The day the quote is made and the day it holds until. On a numbered quote this makes a new
+  //! quote of the same lines and customer.
+  void SetDates(QuoteDate date, QuoteDate validUntil);
+  void SetValidUntil(QuoteDate validUntil);
+
+  //! The quotation as it is handed on now. A numbered one keeps the dealer's details and the
+  //! terms it was first sent with; a new one takes those given.
+  Quotation Document(const DealerDetails& dealer, const QuoteTerms& terms) const;
+  //! The register kept the quotation under a number: from now on it is that quotation.
+  void Numbered(const Quotation& sent);
+  //! Reopens a quotation exactly as it was sent, number and all.
+  void Open(const Quotation& sent);
 
   const std::vector<QuoteLine>& Lines() const { return lines_; }
   const SheetTotals& Totals() const { return totals_; }
   const std::string& Customer() const { return customer_; }
   const std::string& Reference() const { return reference_; }
+  QuoteDate Date() const { return date_; }
+  QuoteDate ValidUntil() const { return validUntil_; }
+  //! Empty until the register numbers the quote, and again once it is changed.
+  std::string Number() const { return sent_ ? sent_->number : std::string(); }
   bool Empty() const { return lines_.empty(); }
 
   //! Printed, saved or copied: closing need not ask until the sheet changes again.
@@ -64,11 +59,15 @@ class QuoteSheet {
 
  private:
   void Replace(std::vector<QuoteLine> lines);
+  void Changed();
 
   std::vector<QuoteLine> lines_;
   SheetTotals totals_;
   std::string customer_;
   std::string reference_;
+  QuoteDate date_{};
+  QuoteDate validUntil_{};
+  std::optional<Quotation> sent_;  //!< the quotation as numbered, while the sheet still is it
   bool handedOn_ = false;
 };
 

@@ -1,105 +1,141 @@
 #include "sheet/sheet_text.h"
 
-#include <array>
-
-#include "pricebook/effective_date.h"
-#include "quote/messages.h"
 #include "sheet/html.h"
-#include "sheet/priced_item.h"
 
 namespace corvane {
 namespace {
 
-std::string Telephone(const SheetFooter& footer) {
-  return "Contact Corvane on " + footer.vendorPhone + ".";
+void AddLines(std::string& text, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) text += line + "\n";
 }
 
-struct TotalRow {
-  std::string label;
-  Money amount;
-};
-
-std::array<TotalRow, 3> TotalRows(const SheetTotals& totals) {
-  return {TotalRow{"Total excl. VAT", totals.excludingVat},
-          TotalRow{VatTotalLabel(totals), totals.vat},
-          TotalRow{"Total incl. VAT", totals.includingVat}};
+// Lines of the dealer's multi-line texts, without blank ones.
+std::vector<std::string> TextLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.find_first_not_of(" \t") != std::string_view::npos) lines.emplace_back(line);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
 }
 
 }  // namespace
 
-SheetFooter BuiltInFooter() {
-  return {std::string(kFootnoteText), std::string(VendorPhone())};
+std::string QuotationTitle(const Quotation& quotation) {
+  std::string title(kQuotationHeading);
+  if (!quotation.number.empty()) title += " " + quotation.number;
+  return title;
 }
 
-std::string VatTotalLabel(const SheetTotals& totals) {
-  return totals.rate ? VatRateText(*totals.rate) : std::string("VAT");
+std::vector<std::string> SellerLines(const DealerDetails& dealer) {
+  std::vector<std::string> lines;
+  if (!dealer.companyName.empty()) lines.push_back(dealer.companyName);
+  for (std::string& line : TextLines(dealer.address)) lines.push_back(std::move(line));
+  if (!dealer.telephone.empty()) lines.push_back("Tel: " + dealer.telephone);
+  if (!dealer.email.empty()) lines.push_back("E-mail: " + dealer.email);
+  if (!dealer.vatNumber.empty()) lines.push_back("VAT reg. no.: " + dealer.vatNumber);
+  return lines;
 }
 
-std::string SheetPlainText(const QuoteSheet& sheet, std::string_view date,
-                           const Separators& separators, const SheetFooter& footer) {
-  std::string text(kQuotationHeading);
+std::vector<std::string> QuoteFacts(const Quotation& quotation) {
+  return {"Date: " + DateText(quotation.date), "Valid until: " + DateText(quotation.validUntil)};
+}
+
+std::vector<std::string> CustomerLines(const Quotation& quotation) {
+  std::vector<std::string> lines;
+  if (!quotation.customer.empty()) lines.push_back("Customer: " + quotation.customer);
+  if (!quotation.reference.empty()) lines.push_back("Reference: " + quotation.reference);
+  return lines;
+}
+
+std::string ValidityText(const Quotation& quotation) {
+  return "Valid until " + DateText(quotation.validUntil) + ".";
+}
+
+std::string WithCurrency(std::string_view label, const Quotation& quotation) {
+  std::string text(label);
+  if (!quotation.terms.currency.empty()) text += " (" + quotation.terms.currency + ")";
+  return text;
+}
+
+std::array<TotalRow, 3> TotalRows(const Quotation& quotation) {
+  return {TotalRow{WithCurrency("Total excl. VAT", quotation), quotation.totals.excludingVat},
+          TotalRow{WithCurrency("VAT " + quotation.terms.vatRate, quotation), quotation.totals.vat},
+          TotalRow{WithCurrency("Total incl. VAT", quotation), quotation.totals.includingVat}};
+}
+
+std::string SheetPlainText(const Quotation& quotation, const Separators& separators) {
+  std::string text = QuotationTitle(quotation) + "\n\n";
+  const std::vector<std::string> seller = SellerLines(quotation.dealer);
+  AddLines(text, seller);
+  if (!seller.empty()) text += "\n";
+  AddLines(text, QuoteFacts(quotation));
+  AddLines(text, CustomerLines(quotation));
   text += "\n";
-  text += date;
-  text += "\n";
-  if (!sheet.Customer().empty()) text += "Customer: " + sheet.Customer() + "\n";
-  if (!sheet.Reference().empty()) text += "Reference: " + sheet.Reference() + "\n";
-  text += "\n";
-  for (const QuoteLine& line : sheet.Lines()) {
+  text += WithCurrency("Amounts", quotation) + ":\n";
+  for (const QuoteLine& line : quotation.lines) {
     text += std::to_string(line.quantity) + " x " + line.description + " at " +
             FormatPrice(line.unitExcludingVat, separators) +
             " excl. VAT: " + FormatPrice(line.totalExcludingVat, separators) + " excl. VAT, " +
             FormatPrice(line.totalIncludingVat, separators) + " incl. VAT\n";
   }
   text += "\n";
-  for (const TotalRow& row : TotalRows(sheet.Totals())) {
+  for (const TotalRow& row : TotalRows(quotation)) {
     text += row.label + ": " + FormatPrice(row.amount, separators) + "\n";
   }
   text += "\n";
-  text += footer.footnote;
+  text += ValidityText(quotation);
   text += "\n";
-  text += Telephone(footer);
-  text += "\n";
+  AddLines(text, TextLines(quotation.dealer.terms));
   return text;
 }
 
-std::string SheetHtml(const QuoteSheet& sheet, std::string_view date, const Separators& separators,
-                      const SheetFooter& footer) {
+std::string SheetHtml(const Quotation& quotation, const Separators& separators) {
   const auto cell = [](std::string_view text, bool right = false) {
     return std::string(right ? "<td align=\"right\">" : "<td>") + EscapeHtml(text) + "</td>";
   };
-  std::string html = "<html><head><meta charset=\"utf-8\"><title>";
-  html += kQuotationHeading;
-  html += "</title></head><body>\n<h1>";
-  html += kQuotationHeading;
-  html += "</h1>\n<p>" + EscapeHtml(date) + "</p>\n";
-  if (!sheet.Customer().empty() || !sheet.Reference().empty()) {
-    html += "<p>";
-    if (!sheet.Customer().empty()) html += "Customer: " + EscapeHtml(sheet.Customer());
-    if (!sheet.Customer().empty() && !sheet.Reference().empty()) html += "<br>";
-    if (!sheet.Reference().empty()) html += "Reference: " + EscapeHtml(sheet.Reference());
-    html += "</p>\n";
+  const auto paragraph = [](const std::vector<std::string>& lines) {
+    std::string html = "<p>";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      html += (i > 0 ? "<br>" : "") + EscapeHtml(lines[i]);
+    }
+    return html + "</p>\n";
+  };
+  const std::string title = EscapeHtml(QuotationTitle(quotation));
+  std::string html = "<html><head><meta charset=\"utf-8\"><title>" + title +
+                     "</title></head><body>\n<h1>" + title + "</h1>\n";
+  if (const auto seller = SellerLines(quotation.dealer); !seller.empty()) html += paragraph(seller);
+  html += paragraph(QuoteFacts(quotation));
+  if (const auto customer = CustomerLines(quotation); !customer.empty()) {
+    html += paragraph(customer);
   }
   html +=
       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">\n"
-      "<tr><th align=\"left\">Description</th><th align=\"right\">Qty</th>"
-      "<th align=\"right\">Unit excl. VAT</th><th align=\"right\">Excl. VAT</th>"
-      "<th align=\"right\">Incl. VAT</th></tr>\n";
-  for (const QuoteLine& line : sheet.Lines()) {
+      "<thead><tr><th align=\"left\">Description</th><th align=\"right\">Qty</th>";
+  for (const char* heading : {"Unit excl. VAT", "Excl. VAT", "Incl. VAT"}) {
+    html += "<th align=\"right\">" + EscapeHtml(WithCurrency(heading, quotation)) + "</th>";
+  }
+  html += "</tr></thead>\n";
+  for (const QuoteLine& line : quotation.lines) {
     html += "<tr>" + cell(line.description) + cell(std::to_string(line.quantity), true) +
             cell(FormatPrice(line.unitExcludingVat, separators), true) +
             cell(FormatPrice(line.totalExcludingVat, separators), true) +
             cell(FormatPrice(line.totalIncludingVat, separators), true) + "</tr>\n";
   }
-  for (const TotalRow& row : TotalRows(sheet.Totals())) {
+  for (const TotalRow& row : TotalRows(quotation)) {
     html += "<tr><td colspan=\"4\" align=\"right\"><b>" + EscapeHtml(row.label) +
             "</b></td><td align=\"right\"><b>" + EscapeHtml(FormatPrice(row.amount, separators)) +
             "</b></td></tr>\n";
   }
-  // The footnote keeps its own spacing.
-  html += "</table>\n<p style=\"white-space: pre-wrap\"><small>";
-  html += EscapeHtml(footer.footnote);
-  html += "</small></p>\n<p>" + EscapeHtml(Telephone(footer)) + "</p>\n</body></html>\n";
-  return html;
+  html += "</table>\n<p>" + EscapeHtml(ValidityText(quotation)) + "</p>\n";
+  if (const auto terms = TextLines(quotation.dealer.terms); !terms.empty()) {
+    html += paragraph(terms);
+  }
+  return html + "</body></html>\n";
 }
 
 }  // namespace corvane

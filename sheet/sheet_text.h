@@ -1,37 +1,52 @@
-// The quote as a customer reads it: a heading, the date, the customer and reference when given,
-// the lines, the totals, the VAT rate, the footnote and the vendor's telephone number.
+// The quotation as a customer reads it: the seller, the number and dates, the customer, the
+// lines, the totals in the currency, the VAT rate, the validity and the dealer's terms. The
+// words the printed quotation uses come from here too.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "money/format_price.h"
-#include "sheet/quote_sheet.h"
+#include "sheet/quotation.h"
 
 namespace corvane {
 
 inline constexpr std::string_view kQuotationHeading = "Quotation";
 
-//! What the price book in use puts under every quote: its footnote and whom to call.
-struct SheetFooter {
-  std::string footnote;
-  std::string vendorPhone;
+//! "Quotation Q-2026-0001", or "Quotation" before the quote has a number.
+std::string QuotationTitle(const Quotation& quotation);
+
+//! The seller's block: the company, its address lines, telephone, e-mail and VAT registration
+//! number, each that the dealer gave on a line of its own.
+std::vector<std::string> SellerLines(const DealerDetails& dealer);
+
+//! "Date: ..." and "Valid until: ...".
+std::vector<std::string> QuoteFacts(const Quotation& quotation);
+
+//! The customer's block: "Customer: ..." and "Reference: ...", each when given.
+std::vector<std::string> CustomerLines(const Quotation& quotation);
+
+//! "Valid until 8 January 2027.", the sentence a quotation says instead of a price list's
+//! "subject to change".
+std::string ValidityText(const Quotation& quotation);
+
+//! A column heading or total label with the currency: "Excl. VAT (ZAR)".
+std::string WithCurrency(std::string_view label, const Quotation& quotation);
+
+struct TotalRow {
+  std::string label;
+  Money amount;
 };
-
-//! The built-in book's footer.
-SheetFooter BuiltInFooter();
-
-//! "VAT 14%" for the rate the lines share, "VAT" for lines of books with different rates.
-std::string VatTotalLabel(const SheetTotals& totals);
+//! Total excl. VAT, the VAT at its rate and the total incl. VAT, each labelled with the currency.
+std::array<TotalRow, 3> TotalRows(const Quotation& quotation);
 
 //! Plain text, one line of text to a line of the quote; for an email or a plain-text editor.
-std::string SheetPlainText(const QuoteSheet& sheet, std::string_view date,
-                           const Separators& separators,
-                           const SheetFooter& footer = BuiltInFooter());
+std::string SheetPlainText(const Quotation& quotation, const Separators& separators);
 
-//! The same as an HTML document with the lines in a table; for printing and for pasting into
-//! programs that take formatted text.
-std::string SheetHtml(const QuoteSheet& sheet, std::string_view date, const Separators& separators,
-                      const SheetFooter& footer = BuiltInFooter());
+//! The same as an HTML document with the lines in a table; for pasting into programs that take
+//! formatted text.
+std::string SheetHtml(const Quotation& quotation, const Separators& separators);
 
 }  // namespace corvane

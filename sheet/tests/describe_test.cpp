@@ -33,13 +33,12 @@ TEST(Describe, NamesWhatEachKindOfPriceIsFor) {
     std::string description;
   } cases[] = {
       {Request(QuoteKind::CrossGrade, "10%"),
-       "Cross-grade from Windows HB 1 to Windows HB 3, dealer discount 10%"},
+       "Cross-grade from Windows HB 1 to Windows HB 3, discount 10%"},
       {Request(QuoteKind::CrossGrade, "0%"), "Cross-grade from Windows HB 1 to Windows HB 3"},
       {Request(QuoteKind::NewPackage), "New package Windows HB 1"},
-      {Request(QuoteKind::NewPackage, " 12.5% "),
-       "New package Windows HB 1, dealer discount 12.5%"},
+      {Request(QuoteKind::NewPackage, " 12.5% "), "New package Windows HB 1, discount 12.5%"},
       {Request(QuoteKind::NewPackage, "none"), "New package Windows HB 1"},
-      {Request(QuoteKind::NewPackage, "0,5%"), "New package Windows HB 1, dealer discount 0,5%"},
+      {Request(QuoteKind::NewPackage, "0,5%"), "New package Windows HB 1, discount 0,5%"},
       {Request(QuoteKind::Support), "Support Contract (monthly): Tessaline 1"},
       {Request(QuoteKind::Other), "Other item Multi-Warehouse - Win.Tessaline 1 User"},
   };

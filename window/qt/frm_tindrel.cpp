@@ -24,6 +24,7 @@
 #include "qt/fit_to_screen.h"
 #include "qt/font_family.h"
 #include "qt/qt_text.h"
+#include "sheet/qt/quote_sheet_window.h"
 #include "window/event_boundary.h"
 #include "window/qt/accessible_widgets.h"
 #include "window/qt/announcer.h"
@@ -33,7 +34,6 @@
 #include "window/qt/keyboard_habits.h"
 #include "window/qt/price_book_actions.h"
 #include "window/qt/quote_actions.h"
-#include "window/qt/quote_sheet_window.h"
 #include "window/window_texts.h"
 
 namespace corvane {

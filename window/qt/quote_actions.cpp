@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -19,8 +20,9 @@
 #include "pricelist/price_list.h"
 #include "qt/clipboard.h"
 #include "qt/qt_text.h"
+#include "sheet/qt/quote_sheet_window.h"
+#include "sheet/quote_terms.h"
 #include "window/qt/pdf_file_dialog.h"
-#include "window/qt/quote_sheet_window.h"
 
 namespace corvane {
 namespace {
@@ -52,6 +54,8 @@ QuoteActions::QuoteActions(QWidget& window, const QuoteWindow& behaviour, Messag
                 &QuoteActions::ShowSheet),
       AddAction(QStringLiteral("Save price &list as PDF..."),
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), &QuoteActions::SavePriceList),
+      AddAction(QStringLiteral("&Quotes..."), {}, &QuoteActions::ShowQuotes),
+      AddAction(QStringLiteral("&Dealer details..."), {}, &QuoteActions::ShowDealerDetails),
   };
   // The menu from the keyboard, where the platform does not make a context-menu event of it.
   auto* menuKey = new QAction(this);
@@ -78,15 +82,25 @@ QAction* QuoteActions::AddAction(const QString& text, const QKeySequence& shortc
   return action;
 }
 
+// With no price shown, an earlier price left on the clipboard would be pasted as this one's.
 void QuoteActions::CopyPrice() {
   const auto& shown = behaviour_.PriceShown();
-  if (!shown) return;
+  if (!shown) {
+    QGuiApplication::clipboard()->clear();
+    messages_.ShowWarning(
+        "No price is shown, so none was copied.\r\nThe clipboard was emptied so that no earlier "
+        "price is pasted by mistake.");
+    return;
+  }
   CopyToClipboard(PriceText(*shown), PriceHtml(*shown));
 }
 
 void QuoteActions::AddToQuote() {
   const auto& shown = behaviour_.PriceShown();
-  if (!shown) return;
+  if (!shown) {
+    messages_.ShowWarning("No price is shown, so nothing was added to the quote.");
+    return;
+  }
   QuoteSheetWindow& sheet = CreatedSheet();
   sheet.Add(*shown);
   if (!sheet.isVisible()) {
@@ -125,10 +139,22 @@ void QuoteActions::SavePriceList() {
   }
 }
 
+void QuoteActions::ShowQuotes() {
+  CreatedSheet().ShowQuotes();
+}
+
+void QuoteActions::ShowDealerDetails() {
+  CreatedSheet().ShowDealerDetails();
+}
+
 QuoteSheetWindow& QuoteActions::CreatedSheet() {
   if (sheet_ == nullptr) {
-    sheet_ = new QuoteSheetWindow(behaviour_.NumberFormat(), messages_, &window_);
-    sheet_->SetPriceBook(behaviour_.Book());
+    sheet_ = new QuoteSheetWindow(behaviour_.NumberFormat(), TermsOfBook(behaviour_.Book()),
+                                  messages_, &window_);
+    sheet_->SetFileChooser([this] {
+      return ChoosePdfFile(sheet_, QStringLiteral("Save quote as PDF"),
+                           QStringLiteral("Quotation.pdf"));
+    });
   }
   return *sheet_;
 }

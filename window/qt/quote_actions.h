@@ -29,11 +29,16 @@ class QuoteActions final : public QObject {
   //! requests; the quote sheet is created the first time a line is added or it is shown.
   QuoteActions(QWidget& window, const QuoteWindow& behaviour, MessageSink& messages);
 
-  //! Puts the price shown on the clipboard as plain text and as an HTML table; nothing when the
-  //! boxes show no price.
+  //! Puts the price shown on the clipboard as plain text and as an HTML table. With no price
+  //! shown it empties the clipboard and says so.
   void CopyPrice();
+  //! Adds the price shown to the quote sheet; with none shown it says so.
   void AddToQuote();
   void ShowSheet();
+  //! The quote register's window, over the quote sheet.
+  void ShowQuotes();
+  //! The "Dealer details..." dialog.
+  void ShowDealerDetails();
   //! The price list at the discount the discount field shows, as a PDF in the file the dealer
   //! chooses; a failed write is reported.
   void SavePriceList();

@@ -24,9 +24,9 @@ TEST(PriceShown, IsWhatTheVisibleBoxesShowAndNothingOnceTheyAreClearedOrReset) {
             std::make_pair(std::string("New package Windows HB 1"), CrossGradeBoxes(window)));
   ChooseTo(window, "Windows HB 3");
   window.ChooseDiscount(2);
-  const auto crossGrade = std::make_pair(
-      std::string("Cross-grade from Windows HB 1 to Windows HB 3, dealer discount 10%"),
-      Boxes{"1,440.00", "1,641.60"});
+  const auto crossGrade =
+      std::make_pair(std::string("Cross-grade from Windows HB 1 to Windows HB 3, discount 10%"),
+                     Boxes{"1,440.00", "1,641.60"});
   EXPECT_EQ(Remembered(window), crossGrade);
 
   // An item list starts with "0.00" in its boxes: no price until an item is chosen.

@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "sheet/qt/quote_sheet_window.h"
 #include "window/qt/quote_actions.h"
-#include "window/qt/quote_sheet_window.h"
 #include "window/qt/tests/window_fixture.h"
 
 namespace corvane {

@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QMap>
 
+#include "sheet/qt/quote_sheet_window.h"
 #include "window/qt/quote_actions.h"
-#include "window/qt/quote_sheet_window.h"
 #include "window/qt/tests/window_fixture.h"
 
 namespace corvane {
@@ -82,6 +82,7 @@ TEST_F(WindowTest, SavingBothPdfsWritesThemAndTheProgramsSettingsOnly) {
   }
   EXPECT_EQ(written,
             QStringList({QStringLiteral(".config/Corvane/corvane-crossgrade.conf"),
+                         QStringLiteral(".local/share/Corvane/corvane-crossgrade/quotes.sqlite"),
                          QStringLiteral("pdfs/prices.pdf"), QStringLiteral("pdfs/quote.pdf")}));
 }
 

@@ -11,6 +11,8 @@ int main(int argc, char* argv[]) {
   if (!home.isValid()) return 1;
   qputenv("HOME", QFile::encodeName(home.path()));
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+  // Quotes handed on are kept in a register: the tests' own.
+  qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral(".local/share"))));
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
   return RUN_ALL_TESTS();

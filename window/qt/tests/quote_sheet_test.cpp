@@ -15,9 +15,10 @@
 #include <utility>
 
 #include "pricebook/effective_date.h"
+#include "qt/qt_text.h"
 #include "qt/tests/small_disk.h"
+#include "sheet/qt/quote_sheet_window.h"
 #include "window/qt/quote_actions.h"
-#include "window/qt/quote_sheet_window.h"
 #include "window/qt/tests/window_fixture.h"
 
 namespace corvane {
@@ -86,25 +87,38 @@ TEST_F(QuoteSheetTest, TheMenuListsEachActionWithItsShortcut) {
   for (QAction* action : window_->Quote().MenuActions()) {
     entries << action->text() + QLatin1Char('\t') + action->shortcut().toString();
   }
-  EXPECT_EQ(entries, QStringList({QStringLiteral("&Copy price\tCtrl+C"),
-                                  QStringLiteral("&Add to quote\tCtrl+Shift+A"),
-                                  QStringLiteral("Show quote &sheet\tCtrl+Shift+O"),
-                                  QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L"),
-                                  QStringLiteral("Open &price book...\t"),
-                                  QStringLiteral("Price book in &use...\t")}));
+  EXPECT_EQ(
+      entries,
+      QStringList(
+          {QStringLiteral("&Copy price\tCtrl+C"), QStringLiteral("&Add to quote\tCtrl+Shift+A"),
+           QStringLiteral("Show quote &sheet\tCtrl+Shift+O"),
+           QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L"),
+           QStringLiteral("&Quotes...\t"), QStringLiteral("&Dealer details...\t"),
+           QStringLiteral("Open &price book...\t"), QStringLiteral("Price book in &use...\t")}));
   EXPECT_EQ(window_->Quote().Sheet(), nullptr);  // nothing is built before it is used
 }
 
 TEST_F(QuoteSheetTest, CtrlCCopiesThePriceShownOrTheSelectedText) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->setText(QStringLiteral("before"));
-  Press(Qt::Key_C, Qt::ControlModifier);  // the boxes are empty: nothing is copied
-  EXPECT_EQ(clipboard->text().toStdString(), "before");
+  {  // The boxes are empty: no earlier price stays to be pasted, and the dealer is told.
+    MessageBoxCloser closer;
+    Press(Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(closer.seen.size(), 1u);
+    EXPECT_TRUE(closer.seen[0].text.startsWith(QStringLiteral("No price is shown")));
+    EXPECT_EQ(clipboard->text().toStdString(), "");
+    window_->Quote().AddToQuote();
+    ASSERT_EQ(closer.seen.size(), 2u);
+    EXPECT_TRUE(closer.seen[1].text.contains(QStringLiteral("nothing was added to the quote")));
+    EXPECT_EQ(window_->Quote().Sheet(), nullptr);
+  }
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
 
   QuoteCrossGrade();
   Press(Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(clipboard->text().toStdString(),
-            "Cross-grade from Windows HB 1 to Windows HB 3, dealer discount 10%: 1,440.00 excl. "
+            "Cross-grade from Windows HB 1 to Windows HB 3, discount 10%: 1,440.00 excl. "
             "VAT, 1,641.60 incl. VAT (VAT 14%)");
   const QString html = clipboard->mimeData()->html();
   EXPECT_TRUE(html.contains(QStringLiteral("<table"))) << html.toStdString();
@@ -123,7 +137,7 @@ TEST_F(QuoteSheetTest, ThreeLinesAddUpAndSaveAsAPdf) {
   ChooseItem("cmdOther", 0);  // Multi-Warehouse - Win.Tessaline 1 User
   AddToQuote();
   const QStringList descriptions = {
-      QStringLiteral("Cross-grade from Windows HB 1 to Windows HB 3, dealer discount 10%"),
+      QStringLiteral("Cross-grade from Windows HB 1 to Windows HB 3, discount 10%"),
       QStringLiteral("Support Contract (monthly): Tessaline 1"),
       QStringLiteral("Other item Multi-Warehouse - Win.Tessaline 1 User")};
   auto* table = Sheet().findChild<QTableWidget*>(QStringLiteral("tblLines"));
@@ -140,12 +154,16 @@ TEST_F(QuoteSheetTest, ThreeLinesAddUpAndSaveAsAPdf) {
   QTest::mouseClick(Sheet().findChild<QWidget*>(QStringLiteral("cmdSavePdf")), Qt::LeftButton);
   const QString text = PdfText(path);
   QStringList expected = descriptions;
-  expected << QStringLiteral("Quotation") << QStringLiteral("4,624.21")
-           << QStringLiteral("5,271.60") << QStringLiteral("VAT 14% 647.39")
-           << QString::fromUtf8(kFootnoteText.data(), kFootnoteText.size()).simplified();
+  expected << QStringLiteral("Quotation") << ToQString(Sheet().Sheet().Number())
+           << QStringLiteral("Total excl. VAT (ZAR) 4,624.21")
+           << QStringLiteral("Total incl. VAT (ZAR) 5,271.60")
+           << QStringLiteral("VAT 14% (ZAR) 647.39") << QStringLiteral("Valid until")
+           << QStringLiteral("Page 1 of 1");
   for (const QString& part : expected) {
     EXPECT_TRUE(text.contains(part)) << part.toStdString() << "\nin\n" << text.toStdString();
   }
+  EXPECT_FALSE(text.contains(QStringLiteral("subject to change"))) << text.toStdString();
+  EXPECT_FALSE(Sheet().Sheet().Number().empty());
 
   // Saved: closing asks nothing.
   MessageBoxAnswer answer(QMessageBox::Cancel);

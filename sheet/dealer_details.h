@@ -1,0 +1,29 @@
+// Who is quoting: the dealer's details as every quotation shows them.
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+inline constexpr int kDefaultValidityDays = 30;
+inline constexpr int kMaxValidityDays = 365;
+
+inline constexpr std::string_view kDefaultTerms =
+    "Prices are quoted in the currency shown and hold until the date of validity. Payment is due "
+    "on delivery unless agreed otherwise in writing.";
+
+struct DealerDetails {
+  std::string companyName;
+  std::string address;  //!< one line of the address to a line of text
+  std::string vatNumber;
+  std::string telephone;
+  std::string email;
+  std::string numberPrefix = "Q-";  //!< a quote's number is this, the year and a serial number
+  int validityDays = kDefaultValidityDays;
+  std::string terms = std::string(kDefaultTerms);
+  std::string currency;  //!< empty: the price book's
+
+  friend bool operator==(const DealerDetails&, const DealerDetails&) = default;
+};
+
+}  // namespace corvane

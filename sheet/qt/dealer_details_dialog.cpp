@@ -1,0 +1,94 @@
+#include "sheet/qt/dealer_details_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "qt/program_settings.h"
+#include "qt/qt_text.h"
+#include "sheet/qt/dealer_settings.h"
+
+namespace corvane {
+namespace {
+
+QLineEdit* Line(const std::string& text, const char* name) {
+  auto* edit = new QLineEdit(ToQString(text));
+  edit->setObjectName(QLatin1String(name));
+  return edit;
+}
+
+QPlainTextEdit* Lines(const std::string& text, const char* name, int rows) {
+  auto* edit = new QPlainTextEdit(ToQString(text));
+  edit->setObjectName(QLatin1String(name));
+  edit->setTabChangesFocus(true);
+  edit->setFixedHeight(edit->fontMetrics().lineSpacing() * rows + 12);
+  return edit;
+}
+
+}  // namespace
+
+DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* parent)
+    : QDialog(parent),
+      companyName_(Line(dealer.companyName, "txtCompanyName")),
+      address_(Lines(dealer.address, "txtAddress", 4)),
+      vatNumber_(Line(dealer.vatNumber, "txtVatNumber")),
+      telephone_(Line(dealer.telephone, "txtTelephone")),
+      email_(Line(dealer.email, "txtEmail")),
+      numberPrefix_(Line(dealer.numberPrefix, "txtNumberPrefix")),
+      validityDays_(new QSpinBox),
+      currency_(Line(dealer.currency, "txtCurrency")),
+      terms_(Lines(dealer.terms, "txtTerms", 4)) {
+  setObjectName(QStringLiteral("dealerDetails"));
+  setWindowTitle(QStringLiteral("Dealer details"));
+  validityDays_->setObjectName(QStringLiteral("spnValidityDays"));
+  validityDays_->setRange(1, kMaxValidityDays);
+  validityDays_->setValue(dealer.validityDays);
+  validityDays_->setSuffix(QStringLiteral(" days"));
+  currency_->setPlaceholderText(QStringLiteral("as the price book names it"));
+
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("&Company name:"), companyName_);
+  form->addRow(QStringLiteral("&Address:"), address_);
+  form->addRow(QStringLiteral("&VAT registration number:"), vatNumber_);
+  form->addRow(QStringLiteral("&Telephone:"), telephone_);
+  form->addRow(QStringLiteral("&E-mail:"), email_);
+  form->addRow(QStringLiteral("Quote number &prefix:"), numberPrefix_);
+  form->addRow(QStringLiteral("Quotes &valid for:"), validityDays_);
+  form->addRow(QStringLiteral("C&urrency:"), currency_);
+  form->addRow(QStringLiteral("Te&rms:"), terms_);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+}
+
+DealerDetails DealerDetailsDialog::Details() const {
+  DealerDetails dealer;
+  dealer.companyName = ToStdString(companyName_->text().trimmed());
+  dealer.address = ToStdString(address_->toPlainText().trimmed());
+  dealer.vatNumber = ToStdString(vatNumber_->text().trimmed());
+  dealer.telephone = ToStdString(telephone_->text().trimmed());
+  dealer.email = ToStdString(email_->text().trimmed());
+  dealer.numberPrefix = ToStdString(numberPrefix_->text().trimmed());
+  dealer.validityDays = validityDays_->value();
+  dealer.currency = ToStdString(currency_->text().trimmed());
+  dealer.terms = ToStdString(terms_->toPlainText().trimmed());
+  return dealer;
+}
+
+DealerDetails EditDealerDetails(QWidget* parent) {
+  const std::unique_ptr<QSettings> settings = ProgramSettings();
+  DealerDetailsDialog dialog(LoadDealerDetails(*settings), parent);
+  if (dialog.exec() != QDialog::Accepted) return LoadDealerDetails(*settings);
+  const DealerDetails dealer = dialog.Details();
+  SaveDealerDetails(*settings, dealer);
+  return dealer;
+}
+
+}  // namespace corvane
