@@ -2,15 +2,8 @@
 # The list in the user's number format, and as a PDF: every price of the text list is in the PDF,
 # each page is numbered "Page N of M", every font is embedded, and a file that cannot be written
 # is named with status 1.
-tool=$1
+. "$(dirname "$0")/script_support.sh"
 export LC_ALL=de_DE.UTF-8
-tmp=$(mktemp -d) || exit 1
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 # The amounts of a text, one a line, sorted: every word shaped like a price.
 amounts() { tr -s ' \n' '\n\n' | grep -E '^-?[0-9.,]*[.,][0-9][0-9]$' | sort; }

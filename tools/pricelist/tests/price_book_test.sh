@@ -2,16 +2,8 @@
 # Price books through corvane-pricelist: the built-in book exported and listed again gives the same
 # list; a book of its own prices with its VAT rate; each broken book is one line naming the file,
 # with status 2.
-tool=$1
+. "$(dirname "$0")/script_support.sh"
 export LC_ALL=C.UTF-8
-tmp=$(mktemp -d) || exit 1
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 "$tool" --export-price-book >"$tmp/book.json" || fail "--export-price-book exited $?"
 for discount in 0% 10% 12.5% 33.3% 100% abc; do

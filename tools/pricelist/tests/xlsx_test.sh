@@ -2,15 +2,8 @@
 # corvane-pricelist --xlsx: the workbook's sheets, its amounts as numeric cells whose sums equal
 # the CSV's, the number format, the frozen and filtered heading and the printed header; a write
 # to a full file system keeps the earlier file and a symbolic link's target.
-tool=$1
+. "$(dirname "$0")/script_support.sh"
 export LC_ALL=C.UTF-8
-tmp=$(mktemp -d) || exit 1
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 "$tool" --discount 12.5% --xlsx "$tmp/list.xlsx" 2>"$tmp/err" || fail "--xlsx exited $?"
 [ -s "$tmp/err" ] && fail "--xlsx wrote to stderr: $(cat "$tmp/err")"
