@@ -200,6 +200,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       case 13:
         window.Leave(static_cast<WindowField>(bytes.Next() % 3));
+        fromChosen = fromChosen || window.State().FromIndex != 0;
         break;
     }
     const bool shown = !window.txtExclPrice.Text().empty() || !window.txtInclPrice.Text().empty();
