@@ -1,51 +1,34 @@
 #include "sheet/quote_date.h"
 
-#include <array>
-#include <charconv>
-#include <cstdio>
+#include "pricebook/effective_date.h"
 
 namespace corvane {
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonths = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
-std::optional<int> Digits(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+// A quotation's days are counted (validity is a number of days); the price book's calendar date
+// writes and reads them.
+EffectiveDate CalendarDate(QuoteDate date) {
+  const std::chrono::year_month_day day(date);
+  return EffectiveDate{static_cast<int>(day.year()), static_cast<int>(unsigned{day.month()}),
+                       static_cast<int>(unsigned{day.day()})};
 }
 
 }  // namespace
 
 std::string DateText(QuoteDate date) {
-  const std::chrono::year_month_day day(date);
-  return std::to_string(static_cast<unsigned>(day.day())) + " " +
-         std::string(kMonths[static_cast<unsigned>(day.month()) - 1]) + " " +
-         std::to_string(static_cast<int>(day.year()));
+  return LongDate(CalendarDate(date));
 }
 
 std::string IsoDate(QuoteDate date) {
-  const std::chrono::year_month_day day(date);
-  std::array<char, 16> text{};
-  std::snprintf(text.data(), text.size(), "%04d-%02u-%02u", static_cast<int>(day.year()),
-                static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
-  return text.data();
+  return IsoDate(CalendarDate(date));
 }
 
 std::optional<QuoteDate> ParseQuoteDate(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  const auto year = Digits(text.substr(0, 4));
-  const auto month = Digits(text.substr(5, 2));
-  const auto day = Digits(text.substr(8, 2));
-  if (!year || !month || !day) return std::nullopt;
-  const std::chrono::year_month_day date{std::chrono::year(*year),
-                                         std::chrono::month(static_cast<unsigned>(*month)),
-                                         std::chrono::day(static_cast<unsigned>(*day))};
-  if (!date.ok()) return std::nullopt;
-  return QuoteDate(date);
+  const std::optional<EffectiveDate> date = ParseIsoDate(text);
+  if (!date) return std::nullopt;
+  return QuoteDate(std::chrono::year_month_day(
+      std::chrono::year(date->year), std::chrono::month(static_cast<unsigned>(date->month)),
+      std::chrono::day(static_cast<unsigned>(date->day))));
 }
 
 }  // namespace corvane

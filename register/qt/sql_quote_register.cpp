@@ -9,29 +9,22 @@
 #include <QVariant>
 
 #include <atomic>
-#include <charconv>
 #include <chrono>
+#include <cmath>
 
+#include "money/leading_number.h"
+#include "money/vat.h"
 #include "qt/qt_text.h"
 
 namespace corvane {
 namespace {
 
 // The rate a kept quotation names ("14%", "12.5%"), so that a reopened line changed by the dealer
-// is taxed as it was; 14 % for a text that names none.
-VatRate RateNamed(const std::string& text) {
-  int whole = 0;
-  const char* end = text.data() + text.size();
-  auto [next, error] = std::from_chars(text.data(), end, whole);
-  if (error != std::errc()) return VatRate{};
-  int hundredths = whole * 100;
-  if (next != end && *next == '.') {
-    int scale = 10;
-    for (++next; next != end && *next >= '0' && *next <= '9' && scale > 0; ++next, scale /= 10) {
-      hundredths += (*next - '0') * scale;
-    }
-  }
-  return VatRate{hundredths};
+// is taxed as it was; 14 % for a text that names no rate a price book could set.
+VatRate RateNamed(std::string_view text) {
+  const double hundredths = LeadingNumber(text) * 100;
+  if (!(hundredths >= 0 && hundredths <= kMaxVatHundredths)) return VatRate{};
+  return VatRate{static_cast<std::int32_t>(std::lround(hundredths))};
 }
 
 // "Corv": marks the file as this program's register, so that no other database is taken for one.
