@@ -22,8 +22,7 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
   QApplication::setApplicationDisplayName(QString());
 
   try {
-    const PriceBook book = FillPriceBook();
-    FrmTindrel window(book, SeparatorsFromLocale());
+    FrmTindrel window(FillPriceBook(), SeparatorsFromLocale());
     if (beforeLoad) beforeLoad(window);
     window.Books().OpenAtStart(PathToQString(priceBookFile));
     window.Load();

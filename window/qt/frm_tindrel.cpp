@@ -307,9 +307,9 @@ QString FrmTindrel::PricesToSay() const {
       .arg(excluding.text(), including.text());
 }
 
-FrmTindrel::FrmTindrel(const PriceBook& book, Separators separators, QWidget* parent)
+FrmTindrel::FrmTindrel(PriceBook book, Separators separators, QWidget* parent)
     : QWidget(parent),
-      book_(book),
+      book_(std::move(book)),
       w_(CreateWidgets(*this)),
       combo1_(*w_.Combo1),
       combo2_(*w_.Combo2),

@@ -29,9 +29,9 @@ class FrmTindrel : public QWidget {
   Q_OBJECT
 
  public:
-  //! Creates every control in its start state; the lists stay empty until Load. The window keeps
-  //! its own copy of the book.
-  FrmTindrel(const PriceBook& book, Separators separators, QWidget* parent = nullptr);
+  //! Creates every control in its start state; the lists stay empty until Load. The window owns
+  //! the book it prices from.
+  FrmTindrel(PriceBook book, Separators separators, QWidget* parent = nullptr);
   ~FrmTindrel() override;
   FrmTindrel(const FrmTindrel&) = delete;
   FrmTindrel& operator=(const FrmTindrel&) = delete;
