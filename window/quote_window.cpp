@@ -71,18 +71,14 @@ void QuoteWindow::BookChanged() {
   state_ = WindowState{};
   c_.Combo2.Clear();
   ClearCrossGradeBoxes();
-  c_.txtSuppExcl.SetText(kItemPriceResetText);
-  c_.txtSuppIncl.SetText(kItemPriceResetText);
-  itemShown_.reset();
+  ResetItemBoxes();
   c_.List1.Clear();
   ShowItemFrame(false);
   FillFromList();
 }
 
 void QuoteWindow::cmdOther_Click() {
-  c_.txtSuppExcl.SetText(ItemPriceResetText(separators_));
-  c_.txtSuppIncl.SetText(ItemPriceResetText(separators_));
-  itemShown_.reset();
+  ResetItemBoxes();
   FillOtherList();
   ShowItemFrame(true);
   state_.OtherMode = true;
@@ -90,9 +86,7 @@ void QuoteWindow::cmdOther_Click() {
 }
 
 void QuoteWindow::cmdSupport_Click() {
-  c_.txtSuppExcl.SetText(ItemPriceResetText(separators_));
-  c_.txtSuppIncl.SetText(ItemPriceResetText(separators_));
-  itemShown_.reset();
+  ResetItemBoxes();
   state_.OtherMode = false;
   state_.SupportMode = true;
   FillSupportList();
@@ -285,6 +279,13 @@ void QuoteWindow::Show(const QuoteRequest& request) {
     case Quote::Outcome::Unchanged:
       return;
   }
+}
+
+void QuoteWindow::ResetItemBoxes() {
+  const std::string zero = ItemPriceResetText(separators_);
+  c_.txtSuppExcl.SetText(zero);
+  c_.txtSuppIncl.SetText(zero);
+  itemShown_.reset();
 }
 
 void QuoteWindow::ClearCrossGradeBoxes() {

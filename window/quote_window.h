@@ -120,6 +120,8 @@ class QuoteWindow {
   //! Prices the request and shows the answer in the cross-grade price boxes: the price, the
   //! refusal's steps in their order, or nothing at all.
   void Show(const QuoteRequest& request);
+  //! The item boxes at zero in the user's number format, showing no item.
+  void ResetItemBoxes();
   void ClearCrossGradeBoxes();
   void NoteCrossGradeBoxes(std::string_view note, std::string_view reason = {});
   //! Runs a selection handler as a step: refusals it meets hold their warnings back.

@@ -238,6 +238,9 @@ TEST(WindowDisplay, TheLocaleSeparatorsReachEveryPriceBox) {
   EXPECT_EQ(testing::ItemBoxes(w), Boxes("184,21", "210,00"));
   w.Press(WindowButton::Other);
   EXPECT_EQ(testing::ItemBoxes(w), Boxes("0,00", "0,00"));
+  w.ChooseItem(0);
+  DeliverEvent(w.messages, [&] { w.Behaviour().BookChanged(); });
+  EXPECT_EQ(testing::ItemBoxes(w), Boxes("0,00", "0,00"));
 }
 
 }  // namespace
