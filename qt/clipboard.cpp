@@ -18,4 +18,8 @@ void CopyToClipboard(std::string_view text, std::string_view html) {
   QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
+void EmptyClipboard() {
+  QGuiApplication::clipboard()->clear();
+}
+
 }  // namespace corvane

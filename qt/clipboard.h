@@ -9,4 +9,7 @@ namespace corvane {
 //! text; both are UTF-8.
 void CopyToClipboard(std::string_view text, std::string_view html);
 
+//! Takes whatever is on the clipboard off it, so that nothing earlier is pasted in its place.
+void EmptyClipboard();
+
 }  // namespace corvane

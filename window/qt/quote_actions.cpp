@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -86,7 +85,7 @@ QAction* QuoteActions::AddAction(const QString& text, const QKeySequence& shortc
 void QuoteActions::CopyPrice() {
   const auto& shown = behaviour_.PriceShown();
   if (!shown) {
-    QGuiApplication::clipboard()->clear();
+    EmptyClipboard();
     messages_.ShowWarning(
         "No price is shown, so none was copied.\r\nThe clipboard was emptied so that no earlier "
         "price is pasted by mistake.");
