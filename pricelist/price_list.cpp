@@ -34,8 +34,8 @@ struct RowRequest {
 // quote is a refusal in its own words, never a price.
 class RowPricer {
  public:
-  RowPricer(const PriceBook& book, const Separators& separators, std::string_view vendorPhone)
-      : book_(book), separators_(separators), vendorPhone_(vendorPhone) {}
+  RowPricer(const PriceBook& book, const Separators& separators)
+      : book_(book), separators_(separators) {}
 
   PriceListRow operator()(RowRequest asked) const {
     PriceListRow row;
@@ -45,7 +45,7 @@ class RowPricer {
     row.discount = std::move(asked.discount);
     try {
       const Quote quote = Price(book_, asked.request);
-      const Presentation shown = Present(quote, separators_, vendorPhone_);
+      const Presentation shown = Present(quote, separators_, book_.vendorPhone);
       if (quote.Priced()) {
         row.excludingVat = shown.price.excludingText;
         row.includingVat = shown.price.includingText;
@@ -65,7 +65,6 @@ class RowPricer {
  private:
   const PriceBook& book_;
   const Separators& separators_;
-  std::string_view vendorPhone_;
 };
 
 void AddItemRows(std::vector<PriceListRow>& rows, const RowPricer& price,
@@ -96,7 +95,7 @@ std::string_view KindName(PriceKind kind) {
 
 std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount,
                                          const Separators& separators) {
-  const RowPricer price(book, separators, book.vendorPhone);
+  const RowPricer price(book, separators);
   const Discount dealerDiscount = ReadDiscount(discount);
   std::vector<PriceListRow> rows;
   std::vector<PriceListRow> crossGradeRows;
