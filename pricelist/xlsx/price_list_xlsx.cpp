@@ -4,13 +4,21 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <cstring>
 #include <span>
 #include <stdexcept>
 #include <utility>
 
 #include "money/format_price.h"
 #include "pricebook/effective_date.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace corvane {
 namespace {
@@ -97,23 +105,78 @@ void Check(lxw_error error) {
   if (error != LXW_NO_ERROR) throw std::runtime_error(lxw_strerror(error));
 }
 
+// The library prints its own account of a failed write on standard error ("[ERROR] ..."), which
+// would stand beside the one line the program gives; standard error is sent nowhere while it
+// writes, and given back after.
+class QuietStandardError {
+ public:
+#ifdef _WIN32
+  QuietStandardError() = default;
+#else
+  QuietStandardError() : saved_(dup(2)) {
+    std::fflush(stderr);
+    const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved_ >= 0 && nowhere >= 0) dup2(nowhere, 2);
+    if (nowhere >= 0) close(nowhere);
+  }
+  ~QuietStandardError() {
+    std::fflush(stderr);
+    if (saved_ < 0) return;
+    dup2(saved_, 2);
+    close(saved_);
+  }
+#endif
+  QuietStandardError(const QuietStandardError&) = delete;
+  QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+ private:
+  [[maybe_unused]] int saved_ = -1;
+};
+
+// The library's temporary files go in the workbook's own folder, not in the system's default
+// (which is /tmp whatever TMPDIR says), so that a failure to write them is the failure of one
+// folder the caller can name.
 class Workbook {
  public:
-  explicit Workbook(const std::string& path) : book_(workbook_new(path.c_str())) {}
+  Workbook(const std::string& path, std::string folder)
+      : folder_(std::move(folder)), book_(Open(path, folder_)) {}
   ~Workbook() {
-    if (book_ != nullptr) workbook_close(book_);
+    if (book_ != nullptr) {
+      const QuietStandardError quiet;
+      workbook_close(book_);
+    }
   }
   Workbook(const Workbook&) = delete;
   Workbook& operator=(const Workbook&) = delete;
 
-  //! Closing writes the file; returns why it could not, or an empty text.
+  //! Closing writes the file; returns why it could not, or an empty text. Every file the library
+  //! writes then is the workbook or a temporary file of its folder, so a failure there is the
+  //! system's: its cause is taken from errno as the failing call left it.
   std::string Close() {
+    const QuietStandardError quiet;
+    errno = 0;
     const lxw_error error = workbook_close(std::exchange(book_, nullptr));
-    return error == LXW_NO_ERROR ? std::string() : lxw_strerror(error);
+    const int cause = errno;
+    if (error == LXW_NO_ERROR) return {};
+    return cause != 0 ? std::strerror(cause) : lxw_strerror(error);
   }
 
+  std::string folder_;
   lxw_workbook* book_;
+
+ private:
+  static lxw_workbook* Open(const std::string& path, std::string& folder) {
+    lxw_workbook_options options{};
+    options.tmpdir = folder.empty() ? nullptr : folder.data();
+    return workbook_new_opt(path.c_str(), &options);
+  }
 };
+
+// The folder the path names its file in; empty for a bare file name (the current folder).
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash == 0 ? 1 : slash);
+}
 
 void WriteSheet(lxw_workbook* book, const Section& section, const std::vector<PriceListRow>& rows,
                 const std::string& header) {
@@ -157,7 +220,7 @@ void WriteSheet(lxw_workbook* book, const Section& section, const std::vector<Pr
 std::string WritePriceListXlsx(const std::vector<PriceListRow>& rows, std::string_view discount,
                                const std::string& path) {
   const std::string header = SheetHeader(discount);
-  Workbook workbook(path);
+  Workbook workbook(path, FolderOf(path));
   if (workbook.book_ == nullptr) return "the workbook could not be created";
   try {
     for (const Section& section : kSections) WriteSheet(workbook.book_, section, rows, header);

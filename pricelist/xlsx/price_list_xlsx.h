@@ -14,9 +14,11 @@ namespace corvane {
 //! per section: the texts as text, each amount as a number rounded as the price box rounds it and
 //! shown with two decimals and thousands grouped, a refusal's first line as text where the
 //! amounts would stand; the heading row frozen and filtered; the effective date and the discount
-//! in each sheet's printed header. The file is written in place, so give it a path of its own
-//! (a temporary folder) and move the bytes on from there. Returns why it could not be written, or
-//! an empty text.
+//! in each sheet's printed header. The file is written in place, and the library's temporary
+//! files beside it, so give it a path in a folder of its own (a temporary folder) and move the
+//! bytes on from there. Returns why it could not be written (the system's cause, "No space left
+//! on device", when a file in that folder could not be written), or an empty text. The library
+//! says nothing on standard error.
 std::string WritePriceListXlsx(const std::vector<PriceListRow>& rows, std::string_view discount,
                                const std::string& path);
 

@@ -31,10 +31,11 @@ void Say(std::string_view line) {
   std::fprintf(stderr, "corvane-pricelist: %s\n", shown.c_str());
 }
 
-int Print(std::string_view text) {
+// `what` names what was being written ("the price list "), or nothing for an answer to an option.
+int Print(std::string_view text, std::string_view what = {}) {
   const std::string cause = corvane::WriteAll(stdout, text);
   if (cause.empty()) return EXIT_SUCCESS;
-  Say("cannot write to standard output: " + cause);
+  Say("cannot write " + std::string(what) + "to standard output: " + cause);
   return kWriteFailed;
 }
 
@@ -98,7 +99,7 @@ int main(int argc, char* argv[]) {
     Say(error.what());
     return kUsageError;
   }
-  if (options.exportPriceBook) return Print(corvane::PriceBookJson(book));
+  if (options.exportPriceBook) return Print(corvane::PriceBookJson(book), "the price book ");
   // The CSV keeps the texts it always had; the amounts columns serve every locale.
   const corvane::Separators separators =
       options.csv ? corvane::Separators{} : corvane::UserSeparators();
@@ -122,5 +123,5 @@ int main(int argc, char* argv[]) {
   } else {
     corvane::WritePlainText(rows, options.discount, book.effectiveDate, out);
   }
-  return Print(out.str());
+  return Print(out.str(), "the price list ");
 }

@@ -55,12 +55,18 @@ bool XlsxAvailable() {
 
 std::string SaveXlsx(const std::vector<PriceListRow>& rows, std::string_view discount,
                      std::string_view path) {
+  // The workbook is built in a folder of its own in the temporary folder; what fails there is
+  // named as the temporary folder's fault, with the folder the user can clear.
+  const auto inTemporaryFolder = [](const QString& cause) {
+    return "cannot write in the temporary folder " + PathToStdString(QDir::tempPath()) + ": " +
+           ToStdString(cause);
+  };
   const QTemporaryDir folder;
-  if (!folder.isValid()) return "no temporary folder: " + ToStdString(folder.errorString());
+  if (!folder.isValid()) return inTemporaryFolder(folder.errorString());
   const QString workbook = folder.filePath(QStringLiteral("price-list.xlsx"));
   const std::string cause =
       WritePriceListXlsx(rows, discount, QFile::encodeName(workbook).toStdString());
-  if (!cause.empty()) return cause;
+  if (!cause.empty()) return inTemporaryFolder(ToQString(cause));
   QFile built(workbook);
   if (!built.open(QIODevice::ReadOnly)) return ToStdString(built.errorString());
   const QByteArray bytes = built.readAll();

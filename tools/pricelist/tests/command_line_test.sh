@@ -88,7 +88,7 @@ grep -q '^new,Windows HB 1,,0%,"4,200.00","4,788.00",,4200.00,4788.00' "$tmp/out
 # A write that fails is named, with status 1.
 "$tool" >/dev/full 2>"$tmp/err"
 [ $? -eq 1 ] || fail "a full disk does not give status 1"
-said 'cannot write to standard output: No space left on device$'
+said 'cannot write the price list to standard output: No space left on device$'
 for option in --help --version; do
   "$tool" $option >/dev/full 2>"$tmp/err"
   [ $? -eq 1 ] || fail "$option to a full disk does not give status 1"
