@@ -1,6 +1,9 @@
 #include "app/run_quote_window.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,13 +11,43 @@
 #include <new>
 
 #include "app/destroyed_window_watch.h"
+#include "money/escaped_text.h"
 #include "pricebook/price_book.h"
 #include "qt/locale_separators.h"
+#include "qt/program_settings.h"
 #include "qt/qt_text.h"
+#include "register/qt/sql_quote_register.h"
 #include "window/qt/frm_tindrel.h"
 #include "window/qt/price_book_actions.h"
 
 namespace corvane {
+namespace {
+
+// What the program cannot keep, where the folders it writes cannot be written (a read-only file
+// system, a folder of another user): one sentence each, naming the folder and the cause; empty
+// when both can be written. Asks the system only, so nothing is changed by asking.
+QString WhatCannotBeKept() {
+  const struct {
+    QString file;
+    const char* what;
+  } kept[] = {
+      {ProgramSettings()->fileName(),
+       "Dealer details, the price book opened and the PDF folder are not kept"},
+      {DefaultRegisterPath(), "Quotes are not kept in the register"},
+  };
+  QStringList sentences;
+  for (const auto& [file, what] : kept) {
+    if (const std::optional<QString> cause = FolderNotWritable(file)) {
+      const QString folder = QDir::toNativeSeparators(QFileInfo(file).absolutePath());
+      sentences << QStringLiteral("%1: %2 cannot be written (%3).")
+                       .arg(QLatin1String(what), ToQString(Escaped(PathToStdString(folder))),
+                            *cause);
+    }
+  }
+  return sentences.join(u' ');
+}
+
+}  // namespace
 
 int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad,
                    const std::string& priceBookFile) {
@@ -27,6 +60,11 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
     window.Books().OpenAtStart(PathToQString(priceBookFile));
     window.Load();
     window.show();
+    // Said once, and everything else works: the settings and quotes there are read as they are.
+    if (const QString notKept = WhatCannotBeKept(); !notKept.isEmpty()) {
+      std::fprintf(stderr, "%s: %s\n", program, ToStdString(notKept).c_str());
+      window.Announce(notKept);
+    }
     const DestroyedWindowWatch watch(window);
     return QApplication::exec();
   } catch (const std::bad_alloc&) {

@@ -1,11 +1,15 @@
 #include "sheet/qt/dealer_details_dialog.h"
 
+#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "qt/program_settings.h"
 #include "qt/qt_text.h"
@@ -30,8 +34,9 @@ QPlainTextEdit* Lines(const std::string& text, const char* name, int rows) {
 
 }  // namespace
 
-DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* parent)
+DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* parent, Keep keep)
     : QDialog(parent),
+      keep_(std::move(keep)),
       companyName_(Line(dealer.companyName, "txtCompanyName")),
       address_(Lines(dealer.address, "txtAddress", 4)),
       vatNumber_(Line(dealer.vatNumber, "txtVatNumber")),
@@ -40,7 +45,8 @@ DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* p
       numberPrefix_(Line(dealer.numberPrefix, "txtNumberPrefix")),
       validityDays_(new QSpinBox),
       currency_(Line(dealer.currency, "txtCurrency")),
-      terms_(Lines(dealer.terms, "txtTerms", 4)) {
+      terms_(Lines(dealer.terms, "txtTerms", 4)),
+      status_(new QLabel) {
   setObjectName(QStringLiteral("dealerDetails"));
   setWindowTitle(QStringLiteral("Dealer details"));
   validityDays_->setObjectName(QStringLiteral("spnValidityDays"));
@@ -63,9 +69,32 @@ DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* p
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  status_->setObjectName(QStringLiteral("lblStatus"));
+  status_->setAccessibleName(QStringLiteral("Status"));
+  status_->setWordWrap(true);
+  status_->hide();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
+  layout->addWidget(status_);
   layout->addWidget(buttons);
+}
+
+QString DealerDetailsDialog::Status() const {
+  return status_->text();
+}
+
+void DealerDetailsDialog::accept() {
+  if (keep_) {
+    if (const std::optional<QString> problem = keep_(Details())) {
+      status_->setText(*problem);
+      status_->show();
+      // Spoken by a screen reader, as the sheet's status line is, without moving the focus.
+      QAccessibleEvent alert(status_, QAccessible::Alert);
+      QAccessible::updateAccessibility(&alert);
+      return;
+    }
+  }
+  QDialog::accept();
 }
 
 DealerDetails DealerDetailsDialog::Details() const {
@@ -84,11 +113,20 @@ DealerDetails DealerDetailsDialog::Details() const {
 
 DealerDetails EditDealerDetails(QWidget* parent) {
   const std::unique_ptr<QSettings> settings = ProgramSettings();
-  DealerDetailsDialog dialog(LoadDealerDetails(*settings), parent);
-  if (dialog.exec() != QDialog::Accepted) return LoadDealerDetails(*settings);
-  const DealerDetails dealer = dialog.Details();
-  SaveDealerDetails(*settings, dealer);
-  return dealer;
+  const DealerDetails before = LoadDealerDetails(*settings);
+  bool failed = false;
+  DealerDetailsDialog dialog(
+      before, parent, [&settings, &failed](const DealerDetails& dealer) -> std::optional<QString> {
+        const std::optional<QString> cause = SaveDealerDetails(*settings, dealer);
+        if (!cause) return std::nullopt;
+        failed = true;
+        return QStringLiteral("The dealer details were not kept: %1.").arg(*cause);
+      });
+  if (dialog.exec() == QDialog::Accepted) return dialog.Details();
+  // A save that failed left what was typed in the settings Qt holds in memory, where the next
+  // look would find it; they are given back what the file holds.
+  if (failed) SaveDealerDetails(*settings, before);
+  return before;
 }
 
 }  // namespace corvane

@@ -2,9 +2,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <optional>
 
 #include "sheet/dealer_details.h"
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QSpinBox;
@@ -15,11 +20,21 @@ class DealerDetailsDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  DealerDetailsDialog(const DealerDetails& dealer, QWidget* parent);
+  //! Keeps the details; returns why they could not be kept, or nothing.
+  using Keep = std::function<std::optional<QString>(const DealerDetails&)>;
+
+  //! With `keep`, OK closes the dialog only once the details are kept; when they cannot be, the
+  //! dialog says why in its status line and stays open with what was typed.
+  DealerDetailsDialog(const DealerDetails& dealer, QWidget* parent, Keep keep = {});
   //! The details as the dialog's fields hold them.
   DealerDetails Details() const;
+  //! The status line: why the details were not kept, or nothing.
+  QString Status() const;
+
+  void accept() override;
 
  private:
+  Keep keep_;
   QLineEdit* companyName_;
   QPlainTextEdit* address_;
   QLineEdit* vatNumber_;
@@ -29,10 +44,11 @@ class DealerDetailsDialog final : public QDialog {
   QSpinBox* validityDays_;
   QLineEdit* currency_;
   QPlainTextEdit* terms_;
+  QLabel* status_;
 };
 
 //! Shows the dialog over the parent and, when the dealer accepts it, saves the details in the
-//! settings file. Returns the details then in force.
+//! settings file; a save that fails keeps the dialog open. Returns the details then in force.
 DealerDetails EditDealerDetails(QWidget* parent);
 
 }  // namespace corvane

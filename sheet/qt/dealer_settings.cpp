@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "qt/program_settings.h"
 #include "qt/qt_text.h"
 
 namespace corvane {
@@ -43,14 +44,14 @@ DealerDetails LoadDealerDetails(QSettings& settings) {
   return dealer;
 }
 
-void SaveDealerDetails(QSettings& settings, const DealerDetails& dealer) {
+std::optional<QString> SaveDealerDetails(QSettings& settings, const DealerDetails& dealer) {
   settings.beginGroup(kGroup);
   for (const TextField& text : kTextFields) {
     settings.setValue(QLatin1String(text.key), ToQString(dealer.*text.field));
   }
   settings.setValue(QLatin1String(kValidityKey), dealer.validityDays);
   settings.endGroup();
-  settings.sync();
+  return SaveSettings(settings);
 }
 
 }  // namespace corvane

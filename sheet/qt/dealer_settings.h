@@ -1,6 +1,10 @@
 // The dealer's details, kept in the program's settings file.
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
 #include "sheet/dealer_details.h"
 
 class QSettings;
@@ -10,6 +14,8 @@ namespace corvane {
 //! The details last saved; the defaults for those never set.
 DealerDetails LoadDealerDetails(QSettings& settings);
 
-void SaveDealerDetails(QSettings& settings, const DealerDetails& dealer);
+//! Keeps the details in the settings file; returns why they could not be kept, naming the file
+//! and the cause, or nothing.
+std::optional<QString> SaveDealerDetails(QSettings& settings, const DealerDetails& dealer);
 
 }  // namespace corvane

@@ -483,4 +483,8 @@ void FrmTindrel::ConnectFieldEvents(Raise raise) {
   AddCloseKeys(*this, raise(&W::cmdClose_Click));
 }
 
+void FrmTindrel::Announce(const QString& message) {
+  announcer_->Announce(message);
+}
+
 }  // namespace corvane

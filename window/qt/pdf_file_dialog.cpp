@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QSettings>
 
 #include <memory>
+#include <optional>
 
 #include "qt/program_settings.h"
 
@@ -38,7 +40,18 @@ QString ChoosePdfFile(QWidget* parent, const QString& title, const QString& sugg
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const QString chosen = dialog.selectedFiles().constFirst();
-  settings->setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+  const QString folder = QFileInfo(chosen).absolutePath();
+  if (folder != lastFolder) {
+    settings->setValue(kLastFolderKey, folder);
+    // The PDF is still written; only where the dialog opens next time is forgotten.
+    if (const std::optional<QString> cause = SaveSettings(*settings)) {
+      QMessageBox box(
+          QMessageBox::Warning, QStringLiteral("Tindrel"),
+          QStringLiteral("The folder of this PDF will not be remembered: %1.").arg(*cause),
+          QMessageBox::Ok, parent);
+      box.exec();
+    }
+  }
   return chosen;
 }
 

@@ -63,7 +63,13 @@ bool PriceBookActions::Open(const QString& path) {
   }
   const QString absolute = QFileInfo(path).absoluteFilePath();
   window_.UsePriceBook(std::move(*attempt.book), absolute);
-  ProgramSettings()->setValue(kRememberedKey, absolute);
+  const auto settings = ProgramSettings();
+  settings->setValue(kRememberedKey, absolute);
+  if (const std::optional<QString> cause = SaveSettings(*settings)) {
+    messages_.ShowWarning(
+        "The price book is in use, but it will not be opened at the next start: " +
+        ToStdString(*cause) + ".");
+  }
   return true;
 }
 

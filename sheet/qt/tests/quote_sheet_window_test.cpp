@@ -239,5 +239,41 @@ TEST(DealerDetails, AreKeptAsTheDialogHoldsThem) {
   }
 }
 
+// Where the settings cannot be written (here their folder's name is taken by a file), OK says so
+// in the dialog's status line and leaves the dialog open with what was typed; Cancel then leaves
+// the details as they were.
+TEST(DealerDetails, ASaveThatFailsKeepsTheDialogOpen) {
+  QTemporaryDir config;
+  ASSERT_TRUE(config.isValid());
+  QFile blocker(config.filePath(QStringLiteral("Corvane")));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  QString status;
+  QString typed;
+  bool stayedOpen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<DealerDetailsDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtCompanyName"));
+    name->setText(QStringLiteral("Kloof Software"));
+    dialog->accept();
+    stayedOpen = dialog->isVisible();
+    status = dialog->Status();
+    typed = name->text();
+    dialog->reject();
+  });
+  const DealerDetails inForce = EditDealerDetails(nullptr);
+  qputenv("XDG_CONFIG_HOME", previous);
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(typed, QStringLiteral("Kloof Software"));
+  EXPECT_TRUE(
+      status.startsWith(QStringLiteral("The dealer details were not kept: the settings file ") +
+                        config.filePath(QStringLiteral("Corvane/corvane-crossgrade.conf")) +
+                        QStringLiteral(" cannot be written: ")))
+      << status.toStdString();
+  EXPECT_EQ(inForce, DealerDetails{});
+}
+
 }  // namespace
 }  // namespace corvane
