@@ -25,7 +25,10 @@ std::optional<QString> SaveFile(const QString& path, const QByteArray& bytes) {
   if (target.exists() && !target.isFile() && !target.isDir()) return WriteThrough(path, bytes);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bytes) != bytes.size()) {
+  // Up to 16 KiB wait in the file's buffer; a commit whose flush fails there (a full disk) was
+  // seen to rename the short file over the target and report success, so the flush is checked
+  // before the commit.
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
     const QString cause = file.errorString();
     file.cancelWriting();
     return cause;
