@@ -54,10 +54,16 @@ constexpr lxw_row_t kTitleRow = 0;
 constexpr lxw_row_t kTermsRow = 1;
 constexpr lxw_row_t kHeadingRow = 2;
 
-// The list is set small, as the PDF is, so that a printed page holds as many rows.
-constexpr double kFontPoints = 9;
-constexpr double kRowPoints = 12;
-constexpr double kTitlePoints = 12;
+// The list is set small and the page's margins narrow, so that a landscape page holds about as
+// many rows as a portrait page of the PDF: printed, the workbook takes no more pages than it.
+constexpr double kFontPoints = 8;
+constexpr double kRowPoints = 10.5;
+constexpr double kTitlePoints = 11;
+// Left, right, top and bottom, then the header's and footer's distance from the edge, in inches.
+constexpr double kSideMargin = 0.4;
+constexpr double kTopMargin = 0.5;
+constexpr double kBottomMargin = 0.4;
+constexpr double kHeaderMargin = 0.2;
 // A column is as wide as its longest entry plus this, in characters; never wider than the limit
 // (a longer text, an error's words, is cut at the next cell as in any sheet).
 constexpr double kColumnPadding = 2;
@@ -226,7 +232,7 @@ void WriteSheet(lxw_workbook* book, const Formats& formats, const Section& secti
   }
   const PriceListTitle& title = list.title;
   WriteAcross(sheet, kTitleRow, lastColumn, width, TitleText(title), formats.title,
-              kTitlePoints * 1.4);
+              kTitlePoints * 1.3);
   WriteAcross(sheet, kTermsRow, lastColumn, width, TermsText(list), formats.terms, kRowPoints);
   if (section.kind == PriceKind::CrossGrade && !list.leftOut.empty()) {
     WriteAcross(sheet, lastRow + 2, lastColumn, width, LeftOutNote(list), formats.note,
@@ -238,9 +244,12 @@ void WriteSheet(lxw_workbook* book, const Formats& formats, const Section& secti
   // Printed: A4 across, one page wide however long, the rows above the prices on every page.
   worksheet_set_paper(sheet, kA4);
   worksheet_set_landscape(sheet);
+  worksheet_set_margins(sheet, kSideMargin, kSideMargin, kTopMargin, kBottomMargin);
+  lxw_header_footer_options header{};
+  header.margin = kHeaderMargin;
+  Check(worksheet_set_header_opt(sheet, SheetHeader(TitleText(title)).c_str(), &header));
   worksheet_fit_to_pages(sheet, 1, 0);
   Check(worksheet_repeat_rows(sheet, kTitleRow, kHeadingRow));
-  Check(worksheet_set_header(sheet, SheetHeader(TitleText(title)).c_str()));
 }
 
 }  // namespace
