@@ -43,10 +43,10 @@ constexpr int kSeeds = std::size(kCustomers);
 // The folder of the generated registers: in memory where the system has a memory file system,
 // so that the reads measured never wait for a disk.
 const QTemporaryDir& Folder() {
-  static const QTemporaryDir folder(
-      QDir(QStringLiteral("/dev/shm")).exists()
-          ? QStringLiteral("/dev/shm/corvane-bench-XXXXXX")
-          : QDir::tempPath() + QStringLiteral("/corvane-bench-XXXXXX"));
+  static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                        ? QStringLiteral("/dev/shm/corvane-bench-XXXXXX")
+                                        : QDir::tempPath() +
+                                              QStringLiteral("/corvane-bench-XXXXXX"));
   return folder;
 }
 

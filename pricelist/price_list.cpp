@@ -127,8 +127,8 @@ PriceList BuildPriceList(const PriceBook& book, std::string_view discount,
   const Discount dealerDiscount = ReadDiscount(discount);
   PriceList list;
   // A book that names no currency prices in rand, as the quote sheet says too.
-  list.title = PriceListTitle{{}, book.effectiveDate, book.currency.value_or("ZAR"), book.vat,
-                              std::string(discount)};
+  list.title = PriceListTitle{
+      {}, book.effectiveDate, book.currency.value_or("ZAR"), book.vat, std::string(discount)};
   list.vendorPhone = book.vendorPhone;
   list.separators = separators;
   std::vector<PriceListRow>& rows = list.rows;
@@ -182,8 +182,8 @@ std::string LeftOutNote(const PriceList& list) {
     }
   }
   return std::to_string(count) + (count == 1 ? " cross-grade is" : " cross-grades are") +
-         " not listed, because the calculator never prices " + (count == 1 ? "it" : "them") +
-         ": " + why + ". Ask Corvane on " + list.vendorPhone + " about a move not listed.";
+         " not listed, because the calculator never prices " + (count == 1 ? "it" : "them") + ": " +
+         why + ". Ask Corvane on " + list.vendorPhone + " about a move not listed.";
 }
 
 std::string TitleText(const PriceListTitle& title) {

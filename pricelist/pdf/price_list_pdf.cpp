@@ -269,16 +269,15 @@ std::vector<Page> Paginate(const std::vector<Block>& blocks, const Layout& layou
 
 class Painter {
  public:
-  Painter(QPainter& painter, const Fonts& fonts, double width, double height,
-          const PriceList& list)
+  Painter(QPainter& painter, const Fonts& fonts, double width, double height, const PriceList& list)
       : painter_(painter),
         fonts_(fonts),
         width_(width),
         height_(height),
         title_(ToQString(TitleText(list.title))),
-        terms_(QStringLiteral("Prices effective %1, in %2")
-                   .arg(ToQString(LongDate(list.title.effective)),
-                        ToQString(list.title.currency))) {}
+        terms_(
+            QStringLiteral("Prices effective %1, in %2")
+                .arg(ToQString(LongDate(list.title.effective)), ToQString(list.title.currency))) {}
 
   void RunningHeadAndFoot(int page, int pages) {
     painter_.setPen(Qt::black);

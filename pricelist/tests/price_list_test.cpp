@@ -159,8 +159,7 @@ TEST_F(PriceListCsv, ListsOnlyMovesThatCanBePricedWithOneNoteOnTheRest) {
     std::map<std::string, int> leftOut;
     for (const Record& record : all) {
       const bool neverPriced =
-          record[0] == "crossgrade" &&
-          std::ranges::any_of(moveRefusals, [&](const auto& refusal) {
+          record[0] == "crossgrade" && std::ranges::any_of(moveRefusals, [&](const auto& refusal) {
             return record[6].find(refusal.second) != std::string::npos;
           });
       if (neverPriced) {

@@ -235,8 +235,7 @@ void WriteSheet(lxw_workbook* book, const Formats& formats, const Section& secti
               kTitlePoints * 1.3);
   WriteAcross(sheet, kTermsRow, lastColumn, width, TermsText(list), formats.terms, kRowPoints);
   if (section.kind == PriceKind::CrossGrade && !list.leftOut.empty()) {
-    WriteAcross(sheet, lastRow + 2, lastColumn, width, LeftOutNote(list), formats.note,
-                kRowPoints);
+    WriteAcross(sheet, lastRow + 2, lastColumn, width, LeftOutNote(list), formats.note, kRowPoints);
   }
 
   worksheet_freeze_panes(sheet, kHeadingRow + 1, 0);

@@ -65,9 +65,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     const std::string_view argument = arguments[i];
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    const bool takesValue =
-        name == "--discount" || name == "--pdf" || name == "--xlsx" || name == "--price-book" ||
-        name == "--dealer";
+    const bool takesValue = name == "--discount" || name == "--pdf" || name == "--xlsx" ||
+                            name == "--price-book" || name == "--dealer";
     if (equals != std::string_view::npos && !takesValue) {
       return refuse(Joined(name, " takes no value"));
     }

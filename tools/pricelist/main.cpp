@@ -121,9 +121,9 @@ int main(int argc, char* argv[]) {
   // The CSV keeps the texts it always had; the amounts columns serve every locale.
   const corvane::Separators separators =
       options.csv ? corvane::Separators{} : corvane::UserSeparators();
-  corvane::PriceList list = corvane::BuildPriceList(
-      book, options.discount, separators,
-      options.allMoves ? corvane::Moves::All : corvane::Moves::Priced);
+  corvane::PriceList list =
+      corvane::BuildPriceList(book, options.discount, separators,
+                              options.allMoves ? corvane::Moves::All : corvane::Moves::Priced);
   list.title.dealer = options.dealer;
   if (options.pdfPath) {
     const std::string cause = corvane::SavePdf(list, *options.pdfPath);

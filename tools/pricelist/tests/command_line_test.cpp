@@ -91,9 +91,9 @@ TEST(CommandLine, ReadsTheWorkbooksFile) {
 TEST(CommandLine, HelpStartsWithTheUsageAndNamesEveryOption) {
   const std::string help(HelpText());
   EXPECT_TRUE(help.starts_with(UsageText()));
-  for (const char* option : {"--discount TEXT", "--csv", "--pdf FILE", "--xlsx FILE", "--help",
-                             "--version", "--price-book FILE", "--export-price-book", "--dealer NAME",
-                             "--all-moves"}) {
+  for (const char* option :
+       {"--discount TEXT", "--csv", "--pdf FILE", "--xlsx FILE", "--help", "--version",
+        "--price-book FILE", "--export-price-book", "--dealer NAME", "--all-moves"}) {
     EXPECT_NE(help.find(std::string("\n  ") + option), std::string::npos) << option;
   }
 }

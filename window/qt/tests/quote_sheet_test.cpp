@@ -8,8 +8,8 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTableWidget>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <functional>
