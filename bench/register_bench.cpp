@@ -84,6 +84,9 @@ QString RegisterWith(int count) {
     const QString copies = QString::number(count / kSeeds - 1);
     const QString seeds = QString::number(kSeeds);
     const QStringList statements = {
+        // The copies are made in memory: on disk, the temporary tables alone take seconds.
+        QStringLiteral("PRAGMA temp_store = MEMORY"),
+        QStringLiteral("PRAGMA journal_mode = MEMORY"),
         QStringLiteral("BEGIN"),
         QStringLiteral("CREATE TEMP TABLE copy (i INTEGER PRIMARY KEY)"),
         QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
@@ -100,8 +103,8 @@ QString RegisterWith(int count) {
                        "FROM quote_lines, copy"),
         QStringLiteral("UPDATE more_lines SET serial = serial + copy_i * %1").arg(seeds),
         QStringLiteral("ALTER TABLE more_lines DROP COLUMN copy_i"),
-        QStringLiteral("INSERT INTO quotes SELECT * FROM more_quotes"),
-        QStringLiteral("INSERT INTO quote_lines SELECT * FROM more_lines"),
+        QStringLiteral("INSERT INTO quotes SELECT * FROM more_quotes ORDER BY serial"),
+        QStringLiteral("INSERT INTO quote_lines SELECT * FROM more_lines ORDER BY serial"),
         QStringLiteral("UPDATE quotes SET customer = customer || ' ' || (serial - 1)"),
         QStringLiteral("UPDATE numbering SET last = (SELECT max(serial) FROM quotes)"),
         QStringLiteral("COMMIT"),
@@ -113,11 +116,7 @@ QString RegisterWith(int count) {
     db.close();
   }
   QSqlDatabase::removeDatabase(connection);
-
-  if (SqlQuoteRegister::Open(path)->Entries().size() != static_cast<std::size_t>(count)) {
-    std::fprintf(stderr, "corvane_register_bench: the register does not list %d quotes\n", count);
-    std::exit(EXIT_FAILURE);
-  }
+  // Each benchmark checks that the register lists `count` quotes.
   return made[count] = path;
 }
 
@@ -127,6 +126,11 @@ const std::vector<corvane::RegisterEntry>& EntriesOf(int count) {
   auto found = read.find(count);
   if (found == read.end()) {
     found = read.emplace(count, SqlQuoteRegister::Open(RegisterWith(count))->Entries()).first;
+    if (found->second.size() != static_cast<std::size_t>(count)) {
+      std::fprintf(stderr, "corvane_register_bench: the register lists %zu quotes, not %d\n",
+                   found->second.size(), count);
+      std::exit(EXIT_FAILURE);
+    }
   }
   return found->second;
 }
