@@ -1,5 +1,7 @@
 #include "pricelist/price_list.h"
 
+#include <array>
+#include <cstddef>
 #include <exception>
 #include <utility>
 
@@ -77,6 +79,32 @@ void AddItemRows(std::vector<PriceListRow>& rows, const RowPricer& price,
   });
 }
 
+// The refusals that belong to the move itself, whatever the discount: the window never prices
+// such a move, so a list that holds only what has a price leaves it out. In the order the note
+// names them, each with the moves it refuses.
+struct MoveRefusal {
+  Refusal reason;
+  std::string_view moves;
+};
+constexpr std::array<MoveRefusal, 4> kMoveRefusals{{
+    {Refusal::SamePackage, "to the same package"},
+    {Refusal::ToPipwick, "to PIPWICK"},
+    {Refusal::FewerTerminals, "to fewer terminals"},
+    {Refusal::NotInDatabase, "pairs the price tables hold no price for"},
+}};
+static_assert(kMoveRefusals.size() == 4, "every refusal but the discount's is the move's");
+
+// The position in kMoveRefusals of the first of the reasons that refuses the move itself, or
+// kMoveRefusals.size() for none.
+std::size_t FirstMoveRefusal(const std::vector<Refusal>& reasons) {
+  for (Refusal reason : reasons) {
+    for (std::size_t i = 0; i < kMoveRefusals.size(); ++i) {
+      if (kMoveRefusals[i].reason == reason) return i;
+    }
+  }
+  return kMoveRefusals.size();
+}
+
 }  // namespace
 
 std::string_view KindName(PriceKind kind) {
@@ -93,12 +121,19 @@ std::string_view KindName(PriceKind kind) {
   return {};
 }
 
-std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view discount,
-                                         const Separators& separators) {
+PriceList BuildPriceList(const PriceBook& book, std::string_view discount,
+                         const Separators& separators, Moves moves) {
   const RowPricer price(book, separators);
   const Discount dealerDiscount = ReadDiscount(discount);
-  std::vector<PriceListRow> rows;
+  PriceList list;
+  // A book that names no currency prices in rand, as the quote sheet says too.
+  list.title = PriceListTitle{
+      {}, book.effectiveDate, book.currency.value_or("ZAR"), book.vat, std::string(discount)};
+  list.vendorPhone = book.vendorPhone;
+  list.separators = separators;
+  std::vector<PriceListRow>& rows = list.rows;
   std::vector<PriceListRow> crossGradeRows;
+  std::array<int, kMoveRefusals.size()> leftOut{};
 
   ForEachListedEntry(book.PackageName, 1, [&](int from, const std::string& fromName) {
     QuoteRequest newPackage;
@@ -113,15 +148,58 @@ std::vector<PriceListRow> BuildPriceList(const PriceBook& book, std::string_view
       pair.from = from;
       pair.to = to;
       pair.discount = dealerDiscount;
-      crossGradeRows.push_back(
-          price({pair, PriceKind::CrossGrade, fromName, toName, dealerDiscount.written}));
+      PriceListRow row =
+          price({pair, PriceKind::CrossGrade, fromName, toName, dealerDiscount.written});
+      const std::size_t refusedFor = FirstMoveRefusal(row.reasons);
+      if (moves == Moves::Priced && refusedFor < kMoveRefusals.size()) {
+        ++leftOut[refusedFor];
+      } else {
+        crossGradeRows.push_back(std::move(row));
+      }
     });
   });
 
   rows.insert(rows.end(), crossGradeRows.begin(), crossGradeRows.end());
   AddItemRows(rows, price, book.SupportItem, PriceKind::Support, QuoteKind::Support);
   AddItemRows(rows, price, book.OtherItem, PriceKind::Other, QuoteKind::Other);
-  return rows;
+  for (std::size_t i = 0; i < kMoveRefusals.size(); ++i) {
+    if (leftOut[i] > 0) list.leftOut.push_back({kMoveRefusals[i].reason, leftOut[i]});
+  }
+  return list;
+}
+
+std::string LeftOutNote(const PriceList& list) {
+  if (list.leftOut.empty()) return {};
+  int count = 0;
+  std::string why;
+  for (const LeftOutMoves& left : list.leftOut) {
+    count += left.count;
+    for (const MoveRefusal& refusal : kMoveRefusals) {
+      if (refusal.reason != left.reason) continue;
+      if (!why.empty()) why += "; ";
+      why += std::string(refusal.moves) + " (" + std::to_string(left.count) + "): \"" +
+             std::string(FirstLine(WarningText(left.reason, list.vendorPhone))) + "\"";
+    }
+  }
+  return std::to_string(count) + (count == 1 ? " cross-grade is" : " cross-grades are") +
+         " not listed, because the calculator never prices " + (count == 1 ? "it" : "them") + ": " +
+         why + ". Ask Corvane on " + list.vendorPhone + " about a move not listed.";
+}
+
+std::string TitleText(const PriceListTitle& title) {
+  std::string text = "Corvane Price List";
+  if (!title.dealer.empty()) text += " - " + title.dealer;
+  return text;
+}
+
+std::string TermsText(const PriceList& list) {
+  const PriceListTitle& title = list.title;
+  std::string rate = VatPercentText(title.vat);
+  if (const std::size_t point = rate.find('.'); point != std::string::npos) {
+    rate.replace(point, 1, list.separators.decimal);
+  }
+  return "Prices effective " + LongDate(title.effective) + ", in " + title.currency + ", VAT " +
+         rate + "%. Dealer discount on new packages and cross-grades: " + title.discount;
 }
 
 }  // namespace corvane

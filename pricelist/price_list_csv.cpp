@@ -43,9 +43,9 @@ std::string PlainDecimal(Amount amount) {
 
 }  // namespace
 
-void WriteCsv(const std::vector<PriceListRow>& rows, std::ostream& out) {
+void WriteCsv(const PriceList& list, std::ostream& out) {
   out << "kind,from,to,discount,excl_vat,incl_vat,refusal,excl_vat_amount,incl_vat_amount\r\n";
-  for (const PriceListRow& row : rows) {
+  for (const PriceListRow& row : list.rows) {
     out << KindName(row.kind) << ',' << Field(row.from) << ',' << Field(row.to) << ','
         << Field(row.discount) << ',' << Field(row.excludingVat) << ',' << Field(row.includingVat)
         << ',' << Field(row.refusal) << ',';
@@ -56,6 +56,7 @@ void WriteCsv(const std::vector<PriceListRow>& rows, std::ostream& out) {
     }
     out << "\r\n";
   }
+  if (!list.leftOut.empty()) out << "note,,,,,," << Field(LeftOutNote(list)) << ",,\r\n";
 }
 
 }  // namespace corvane

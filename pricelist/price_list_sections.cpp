@@ -14,7 +14,7 @@ std::vector<PriceListSection> Sections(const std::vector<PriceListRow>& rows) {
   }};
   std::vector<PriceListSection> sections;
   for (const auto& [kind, title] : kSections) {
-    PriceListSection& section = sections.emplace_back(PriceListSection{title, {}});
+    PriceListSection& section = sections.emplace_back(PriceListSection{kind, title, {}});
     for (const PriceListRow& row : rows) {
       if (row.kind != kind) continue;
       const std::string heading = kind == PriceKind::CrossGrade ? "From " + row.from : "";

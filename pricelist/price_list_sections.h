@@ -17,6 +17,7 @@ struct PriceListGroup {
 };
 
 struct PriceListSection {
+  PriceKind kind = PriceKind::New;
   std::string_view title;  //!< "New packages", "Cross-grades", "Support contracts", "Other items"
   std::vector<PriceListGroup> groups;  //!< none when the section has no rows
 };

@@ -80,15 +80,42 @@ std::vector<Line> LinesOf(const PriceListSection& section) {
   return lines;
 }
 
+// The note on the moves left out is a paragraph; printed, it keeps within a page's width.
+constexpr std::size_t kNoteColumns = 78;
+
+// The text in lines of at most `width` columns, broken at blanks (a word longer than a line
+// stands on its own), each ending with a line break.
+std::string Wrapped(std::string_view text, std::size_t width) {
+  std::string lines;
+  std::string line;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view word = text.substr(start, end - start);
+    if (!line.empty() && Columns(line) + 1 + Columns(word) > width) {
+      lines += line + '\n';
+      line.clear();
+    }
+    if (!line.empty()) line += ' ';
+    line += word;
+    start = end + 1;
+  }
+  if (!line.empty()) lines += line + '\n';
+  return lines;
+}
+
 }  // namespace
 
-void WritePlainText(const std::vector<PriceListRow>& rows, std::string_view discount,
-                    EffectiveDate effective, std::ostream& out) {
-  out << "Corvane Price List\n"
-      << FootnoteText(effective) << '\n'
-      << "Dealer discount on new packages and cross-grades: " << discount << '\n';
-  for (const PriceListSection& section : Sections(rows)) {
+void WritePlainText(const PriceList& list, std::ostream& out) {
+  out << TitleText(list.title) << '\n'
+      << FootnoteText(list.title.effective) << '\n'
+      << TermsText(list) << '\n';
+  for (const PriceListSection& section : Sections(list.rows)) {
     WriteSection(section.title, LinesOf(section), out);
+    if (section.kind == PriceKind::CrossGrade && !list.leftOut.empty()) {
+      out << '\n' << Wrapped(LeftOutNote(list), kNoteColumns);
+    }
   }
 }
 

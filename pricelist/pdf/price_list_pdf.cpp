@@ -36,8 +36,6 @@ constexpr double kRunningHeight = 24;  // the running header above the body, and
 constexpr double kAmountWidth = 78;    // each amount column, right-aligned
 constexpr double kRowHeight = 12.5;
 
-const QString kTitle = QStringLiteral("Corvane Price List");
-
 // A short phrase for the reason a price was refused; the notes give the warning whole. An error
 // that stopped the quote has no reason of its own.
 QString PhraseFor(const std::vector<Refusal>& reasons) {
@@ -125,7 +123,8 @@ class Layout {
     return bounds.height() / kUnit;
   }
 
-  Line Title() const { return {Line::Kind::Title, kTitle, nullptr, 0, 30, false}; }
+  Line Title(const QString& text) const { return {Line::Kind::Title, text, nullptr, 0, 30, false}; }
+  Line Gap() const { return {Line::Kind::Heading, {}, nullptr, 0, 6, false}; }
   Line Heading(const QString& text) const {
     return {
         Line::Kind::Heading, text, nullptr, 0, WrappedHeight(fonts_.text, text, width_) + 3, false};
@@ -182,18 +181,16 @@ QString NoteText(const std::string& warning) {
   return text;
 }
 
-std::vector<Block> BuildBlocks(const std::vector<PriceListRow>& rows, std::string_view discount,
-                               EffectiveDate effective, const Layout& layout) {
+std::vector<Block> BuildBlocks(const PriceList& list, const Layout& layout) {
   std::vector<Block> blocks;
-  blocks.push_back(
-      {{layout.Title(), layout.Heading(ToQString(FootnoteText(effective))),
-        layout.Heading(QStringLiteral("Dealer discount on new packages and cross-grades: %1")
-                           .arg(ToQString(discount)))},
-       {}});
+  blocks.push_back({{layout.Title(ToQString(TitleText(list.title))),
+                     layout.Heading(ToQString(FootnoteText(list.title.effective))),
+                     layout.Heading(ToQString(TermsText(list)))},
+                    {}});
   Notes notes;
   // A block for each From package's group of cross-grades, and for each row of the other
   // sections; the first block of a section opens with its title and column heads.
-  for (const PriceListSection& section : Sections(rows)) {
+  for (const PriceListSection& section : Sections(list.rows)) {
     const QString title = ToQString(section.title);
     bool first = true;
     bool shaded = false;
@@ -214,6 +211,9 @@ std::vector<Block> BuildBlocks(const std::vector<PriceListRow>& rows, std::strin
         blocks.back().lines.push_back(layout.Row(ToQString(RowLabel(*row)), *row, note, shaded));
         shaded = !shaded;
       }
+    }
+    if (section.kind == PriceKind::CrossGrade && !list.leftOut.empty()) {
+      blocks.push_back({{layout.Gap(), layout.Heading(ToQString(LeftOutNote(list)))}, {}});
     }
   }
   if (!notes.Texts().empty()) {
@@ -269,19 +269,20 @@ std::vector<Page> Paginate(const std::vector<Block>& blocks, const Layout& layou
 
 class Painter {
  public:
-  Painter(QPainter& painter, const Fonts& fonts, double width, double height,
-          EffectiveDate effective)
+  Painter(QPainter& painter, const Fonts& fonts, double width, double height, const PriceList& list)
       : painter_(painter),
         fonts_(fonts),
         width_(width),
         height_(height),
-        effective_(ToQString(LongDate(effective))) {}
+        title_(ToQString(TitleText(list.title))),
+        terms_(
+            QStringLiteral("Prices effective %1, in %2")
+                .arg(ToQString(LongDate(list.title.effective)), ToQString(list.title.currency))) {}
 
   void RunningHeadAndFoot(int page, int pages) {
     painter_.setPen(Qt::black);
-    Text(fonts_.runningBold, QRectF(0, 0, width_, 12), Qt::AlignLeft, kTitle);
-    Text(fonts_.running, QRectF(0, 0, width_, 12), Qt::AlignRight,
-         QStringLiteral("Prices effective %1").arg(effective_));
+    Text(fonts_.runningBold, QRectF(0, 0, width_ * 0.6, 12), Qt::AlignLeft, title_);
+    Text(fonts_.running, QRectF(0, 0, width_, 12), Qt::AlignRight, terms_);
     Rule(14, 0.5);
     Rule(height_ - 16, 0.5);
     Text(fonts_.running, QRectF(0, height_ - 12, width_, 12), Qt::AlignLeft,
@@ -370,13 +371,13 @@ class Painter {
   const Fonts& fonts_;
   double width_;
   double height_;
-  QString effective_;
+  QString title_;
+  QString terms_;
 };
 
 }  // namespace
 
-QString WritePriceListPdf(const std::vector<PriceListRow>& rows, std::string_view discount,
-                          EffectiveDate effective, const QString& path) {
+QString WritePriceListPdf(const PriceList& list, const QString& path) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -386,7 +387,7 @@ QString WritePriceListPdf(const std::vector<PriceListRow>& rows, std::string_vie
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                      QPageLayout::Millimeter));
-    writer.setTitle(kTitle);
+    writer.setTitle(ToQString(TitleText(list.title)));
     writer.setCreator(QStringLiteral("corvane-pricelist"));
 
     QPainter painter;
@@ -395,9 +396,9 @@ QString WritePriceListPdf(const std::vector<PriceListRow>& rows, std::string_vie
     const double width = writer.width() / kUnit;
     const double height = writer.height() / kUnit;
     const Layout layout(fonts, writer, width);
-    const std::vector<Page> pages = Paginate(BuildBlocks(rows, discount, effective, layout), layout,
-                                             height - 2 * kRunningHeight);
-    Painter draw(painter, fonts, width, height, effective);
+    const std::vector<Page> pages =
+        Paginate(BuildBlocks(list, layout), layout, height - 2 * kRunningHeight);
+    Painter draw(painter, fonts, width, height, list);
     const int pageCount = static_cast<int>(pages.size());
     for (int index = 0; index < pageCount; ++index) {
       if (index > 0) writer.newPage();

@@ -58,9 +58,10 @@ std::string WithoutCommas(std::string text) {
 
 class PriceListCsv : public ::testing::Test {
  protected:
-  static std::vector<Record> Csv(const std::string& discount) {
+  // Every pair of packages by default, as --all-moves lists them: the moves never priced too.
+  static std::vector<Record> Csv(const std::string& discount, Moves moves = Moves::All) {
     std::ostringstream out;
-    WriteCsv(BuildPriceList(FillPriceBook(), discount), out);
+    WriteCsv(BuildPriceList(FillPriceBook(), discount, {}, moves), out);
     return ParseCsv(out.str());
   }
 
@@ -143,6 +144,58 @@ TEST_F(PriceListCsv, AgreesWithTheWindowsPrices) {
   }
 }
 
+// By default a cross-grade the window never prices is left out, and one note, the last record,
+// counts them by reason in the window's words; every other row is the full list's, in its order.
+TEST_F(PriceListCsv, ListsOnlyMovesThatCanBePricedWithOneNoteOnTheRest) {
+  for (const std::string discount : {"0%", "10%", "150%"}) {
+    SCOPED_TRACE(discount);
+    const std::vector<Record> all = Csv(discount);
+    const std::vector<Record> priced = Csv(discount, Moves::Priced);
+    const std::vector<std::pair<std::string, std::string>> moveRefusals = {
+        {"to fewer terminals", "YOU MAY NOT REDUCE THE NUMBER OF TERMINALS."},
+        {"pairs the price tables hold no price for", "SORRY! THAT PRICE IS NOT IN THE DATABASE."},
+    };
+    std::vector<Record> kept;
+    std::map<std::string, int> leftOut;
+    for (const Record& record : all) {
+      const bool neverPriced =
+          record[0] == "crossgrade" && std::ranges::any_of(moveRefusals, [&](const auto& refusal) {
+            return record[6].find(refusal.second) != std::string::npos;
+          });
+      if (neverPriced) {
+        ++leftOut[record[6]];
+      } else {
+        kept.push_back(record);
+      }
+    }
+    ASSERT_EQ(priced.size(), kept.size() + 1);
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), priced.begin()));
+    const Record& note = priced.back();
+    ASSERT_EQ(note.size(), 9u);
+    EXPECT_EQ(note[0], "note");
+    int total = 0;
+    for (const auto& [moves, warning] : moveRefusals) {
+      const int count = leftOut[warning];
+      total += count;
+      EXPECT_NE(note[6].find(moves + " (" + std::to_string(count) + "): \"" + warning + "\""),
+                std::string::npos)
+          << note[6];
+    }
+    EXPECT_EQ(note[6].find(std::to_string(total) + " cross-grades are not listed"), 0u) << note[6];
+    if (discount == "0%") {
+      EXPECT_EQ(total, 283);
+      // What is left is priced, every row of it.
+      for (const Record& record : priced) {
+        if (record[0] == "crossgrade") {
+          EXPECT_EQ(record[6], "") << record[1] << " " << record[2];
+        }
+      }
+    }
+  }
+  // The full matrix has no note.
+  EXPECT_NE(Csv("0%").back()[0], "note");
+}
+
 TEST_F(PriceListCsv, AppliesTheDiscountAndRefusesOneOutOfRange) {
   const std::vector<Record> discounted = Csv("10%");
   EXPECT_EQ(Find(discounted, "crossgrade", "Windows HB 1", "Windows HB 3")[4], "1,440.00");
@@ -181,10 +234,16 @@ PriceListRow ItemRow(std::string from, std::string to, std::string excluding, Mo
   return row;
 }
 
+PriceList ListOf(const PriceListRow& row) {
+  PriceList list;
+  list.rows = {row};
+  return list;
+}
+
 TEST(PriceListCsvQuoting, QuotesCommasQuotesAndLineBreaks) {
   const PriceListRow row = ItemRow("a \"b\", c", "x\r\ny", "1,000.00", Money::fromInt16(1000), 0.5);
   std::ostringstream out;
-  WriteCsv({row}, out);
+  WriteCsv(ListOf(row), out);
   const std::vector<Record> records = ParseCsv(out.str());
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[1],
@@ -207,7 +266,7 @@ TEST(PriceListCsvQuoting, NoTextCellStartsLikeAFormula) {
     PriceListRow row = ItemRow(text, text, text, Money{} - Money::fromDecimal("1234.565"), -0.004);
     row.discount = text;
     std::ostringstream out;
-    WriteCsv({row}, out);
+    WriteCsv(ListOf(row), out);
     const std::vector<Record> records = ParseCsv(out.str());
     ASSERT_EQ(records.size(), 2u) << text;
     EXPECT_EQ(records[1], (Record{"other", cell, cell, cell, cell, "'-", "", "-1234.57", "0.00"}))
@@ -219,14 +278,14 @@ TEST(PriceListCsvQuoting, LeavesTheAmountsEmptyOnARefusal) {
   PriceListRow row = ItemRow("Item", "", "", Money{}, 0);
   row.refusal = "-REFUSED";
   std::ostringstream out;
-  WriteCsv({row}, out);
+  WriteCsv(ListOf(row), out);
   EXPECT_EQ(ParseCsv(out.str())[1],
             (Record{"other", "Item", "", "", "", "'-", "'-REFUSED", "", ""}));
 }
 
 TEST(PriceListText, AlignsEveryPriceColumnAndKeepsLinesTight) {
   std::ostringstream out;
-  WritePlainText(BuildPriceList(FillPriceBook(), "0%"), "0%", EffectiveDate{}, out);
+  WritePlainText(BuildPriceList(FillPriceBook(), "0%"), out);
   std::istringstream lines(out.str());
   std::string line;
   std::map<std::size_t, int> priceEnds;
@@ -244,6 +303,29 @@ TEST(PriceListText, AlignsEveryPriceColumnAndKeepsLinesTight) {
   EXPECT_LE(priceEnds.size(), 4u);
   EXPECT_NE(out.str().find("Eff:  28 May 2012"), std::string::npos);
   EXPECT_NE(out.str().find("  From Windows HB 1\n    to Windows HB 2"), std::string::npos);
+  // The note on the moves left out follows the cross-grades, within a printed line's width.
+  const std::string text = out.str();
+  const std::size_t note = text.find("\n\n283 cross-grades are not listed");
+  ASSERT_NE(note, std::string::npos);
+  EXPECT_LT(note, text.find("\nSupport contracts\n"));
+  EXPECT_GT(note, text.find("\nCross-grades\n"));
+}
+
+// The title names the dealer when one is given; the terms give the book's date in English, its
+// currency, and the VAT rate in the list's number format.
+TEST(PriceListTitle, NamesTheDealerTheBookAndTheTerms) {
+  PriceBook book = FillPriceBook();
+  book.vat = VatRate{1250};
+  book.currency = "EUR";
+  book.effectiveDate = EffectiveDate{2026, 3, 1};
+  PriceList list = BuildPriceList(book, "12,5%", Separators{".", ","});
+  EXPECT_EQ(TitleText(list.title), "Corvane Price List");
+  list.title.dealer = "Tarn & Sons";
+  EXPECT_EQ(TitleText(list.title), "Corvane Price List - Tarn & Sons");
+  EXPECT_EQ(TermsText(list),
+            "Prices effective 1 March 2026, in EUR, VAT 12,5%. Dealer discount on new packages "
+            "and cross-grades: 12,5%");
+  EXPECT_EQ(BuildPriceList(FillPriceBook(), "0%").title.currency, "ZAR");
 }
 
 // Columns line up on paper in every locale: a thousands separator of two UTF-8 bytes, such as the
@@ -262,7 +344,7 @@ TEST(PriceListText, EachSectionsPriceLinesHaveOneDisplayWidthInEveryLocale) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.locale);
     std::ostringstream out;
-    WritePlainText(BuildPriceList(FillPriceBook(), "0%", c.separators), "0%", EffectiveDate{}, out);
+    WritePlainText(BuildPriceList(FillPriceBook(), "0%", c.separators), out);
     std::istringstream lines(out.str());
     std::string line;
     std::map<std::string, std::set<std::ptrdiff_t>> widths;  // by section

@@ -4,8 +4,8 @@ namespace corvane {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: corvane-pricelist [--price-book FILE] [--discount TEXT] [--csv | --pdf FILE | --xlsx "
-    "FILE]\n"
+    "usage: corvane-pricelist [--price-book FILE] [--discount TEXT] [--dealer NAME] [--all-moves]\n"
+    "                         [--csv | --pdf FILE | --xlsx FILE]\n"
     "       corvane-pricelist [--price-book FILE] --export-price-book\n"
     "       corvane-pricelist --help | --version\n";
 
@@ -22,6 +22,12 @@ constexpr std::string_view kOptions =
     "                   to start a new book from\n"
     "  --discount TEXT  the dealer discount on new packages and cross-grades, as typed in the\n"
     "                   window (\"15%\", \"12.5%\"); default \"0%\"\n"
+    "  --dealer NAME    name the dealer in the list's title (\"Corvane Price List - NAME\"); by\n"
+    "                   default the title names none\n"
+    "  --all-moves      list every pair of packages as a cross-grade, also the moves the window\n"
+    "                   never prices (to the same package, to PIPWICK, to fewer terminals, or\n"
+    "                   not in the price tables), each with its refusal; by default they are left\n"
+    "                   out and one note says which and why\n"
     "  --csv            print CSV instead of aligned text: the texts the window shows, and the\n"
     "                   amounts as plain decimals in excl_vat_amount and incl_vat_amount\n"
     "  --pdf FILE       write the list as an A4 PDF to FILE instead of printing it\n"
@@ -59,8 +65,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     const std::string_view argument = arguments[i];
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    const bool takesValue =
-        name == "--discount" || name == "--pdf" || name == "--xlsx" || name == "--price-book";
+    const bool takesValue = name == "--discount" || name == "--pdf" || name == "--xlsx" ||
+                            name == "--price-book" || name == "--dealer";
     if (equals != std::string_view::npos && !takesValue) {
       return refuse(Joined(name, " takes no value"));
     }
@@ -76,6 +82,10 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     }
     if (name == "--discount") {
       line.discount = value;
+    } else if (name == "--dealer") {
+      line.dealer = value;
+    } else if (name == "--all-moves") {
+      line.allMoves = true;
     } else if (name == "--pdf") {
       if (value.empty()) return refuse("--pdf needs a file name");
       line.pdfPath = value;

@@ -10,6 +10,8 @@ namespace corvane {
 
 struct CommandLine {
   std::string discount = "0%";
+  std::string dealer;     //!< the dealer's company name for the title; empty: none
+  bool allMoves = false;  //!< every pair of packages, also those never priced
   bool csv = false;
   std::optional<std::string> pdfPath;
   std::optional<std::string> xlsxPath;

@@ -66,6 +66,24 @@ bool AcceptDiscount(const std::string& discount) {
   return true;
 }
 
+// The dealer's name stands in the list's title and in a workbook's printed header: a text that
+// would print other than it reads is refused, as a discount is.
+bool AcceptDealer(const std::string& dealer) {
+  switch (corvane::CheckDiscount(dealer)) {
+    case corvane::DiscountCheck::NotUtf8:
+      Say("the dealer's name is not valid UTF-8");
+      return false;
+    case corvane::DiscountCheck::ControlCharacter:
+      Say("the dealer's name holds a control character");
+      return false;
+    case corvane::DiscountCheck::FormatCharacter:
+      Say("the dealer's name holds an invisible format character");
+      return false;
+    default:
+      return true;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,6 +108,7 @@ int main(int argc, char* argv[]) {
     return kUsageError;
   }
   if (!AcceptDiscount(options.discount)) return kUsageError;
+  if (!AcceptDealer(options.dealer)) return kUsageError;
 
   corvane::PriceBook book;
   try {
@@ -103,25 +122,27 @@ int main(int argc, char* argv[]) {
   // The CSV keeps the texts it always had; the amounts columns serve every locale.
   const corvane::Separators separators =
       options.csv ? corvane::Separators{} : corvane::UserSeparators();
-  const auto rows = corvane::BuildPriceList(book, options.discount, separators);
+  corvane::PriceList list =
+      corvane::BuildPriceList(book, options.discount, separators,
+                              options.allMoves ? corvane::Moves::All : corvane::Moves::Priced);
+  list.title.dealer = options.dealer;
   if (options.pdfPath) {
-    const std::string cause =
-        corvane::SavePdf(rows, options.discount, book.effectiveDate, *options.pdfPath);
+    const std::string cause = corvane::SavePdf(list, *options.pdfPath);
     if (cause.empty()) return EXIT_SUCCESS;
     Say("cannot write the PDF to " + *options.pdfPath + ": " + cause);
     return kWriteFailed;
   }
   if (options.xlsxPath) {
-    const std::string cause = corvane::SaveXlsx(rows, options.discount, *options.xlsxPath);
+    const std::string cause = corvane::SaveXlsx(list, *options.xlsxPath);
     if (cause.empty()) return EXIT_SUCCESS;
     Say("cannot write the workbook to " + *options.xlsxPath + ": " + cause);
     return kWriteFailed;
   }
   std::ostringstream out;
   if (options.csv) {
-    corvane::WriteCsv(rows, out);
+    corvane::WriteCsv(list, out);
   } else {
-    corvane::WritePlainText(rows, options.discount, book.effectiveDate, out);
+    corvane::WritePlainText(list, out);
   }
   return Print(out.str(), "the price list ");
 }

@@ -10,8 +10,7 @@ Separators UserSeparators() {
   return {};
 }
 
-std::string SavePdf(const std::vector<PriceListRow>&, std::string_view, EffectiveDate,
-                    std::string_view) {
+std::string SavePdf(const PriceList&, std::string_view) {
   return "this build cannot write PDFs";
 }
 
@@ -19,7 +18,7 @@ bool XlsxAvailable() {
   return false;
 }
 
-std::string SaveXlsx(const std::vector<PriceListRow>&, std::string_view, std::string_view) {
+std::string SaveXlsx(const PriceList&, std::string_view) {
   return "this build cannot write XLSX workbooks";
 }
 

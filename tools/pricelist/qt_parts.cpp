@@ -35,8 +35,7 @@ Separators UserSeparators() {
   return SeparatorsFromLocale();
 }
 
-std::string SavePdf(const std::vector<PriceListRow>& rows, std::string_view discount,
-                    EffectiveDate effective, std::string_view path) {
+std::string SavePdf(const PriceList& list, std::string_view path) {
   // The fonts need a platform; the offscreen one needs no display, whatever the environment names.
   std::array<char*, 4> arguments{const_cast<char*>("corvane-pricelist"),
                                  const_cast<char*>("-platform"), const_cast<char*>("offscreen"),
@@ -44,7 +43,7 @@ std::string SavePdf(const std::vector<PriceListRow>& rows, std::string_view disc
   int count = 3;
   const QtMessageHandler previous = qInstallMessageHandler(ReportErrorsOnly);
   const QGuiApplication application(count, arguments.data());
-  const QString cause = WritePriceListPdf(rows, discount, effective, PathToQString(path));
+  const QString cause = WritePriceListPdf(list, PathToQString(path));
   qInstallMessageHandler(previous);
   return ToStdString(cause);
 }
@@ -53,8 +52,7 @@ bool XlsxAvailable() {
   return true;
 }
 
-std::string SaveXlsx(const std::vector<PriceListRow>& rows, std::string_view discount,
-                     std::string_view path) {
+std::string SaveXlsx(const PriceList& list, std::string_view path) {
   // The workbook is built in a folder of its own in the temporary folder; what fails there is
   // named as the temporary folder's fault, with the folder the user can clear.
   const auto inTemporaryFolder = [](const QString& cause) {
@@ -64,8 +62,7 @@ std::string SaveXlsx(const std::vector<PriceListRow>& rows, std::string_view dis
   const QTemporaryDir folder;
   if (!folder.isValid()) return inTemporaryFolder(folder.errorString());
   const QString workbook = folder.filePath(QStringLiteral("price-list.xlsx"));
-  const std::string cause =
-      WritePriceListXlsx(rows, discount, QFile::encodeName(workbook).toStdString());
+  const std::string cause = WritePriceListXlsx(list, QFile::encodeName(workbook).toStdString());
   if (!cause.empty()) return inTemporaryFolder(ToQString(cause));
   QFile built(workbook);
   if (!built.open(QIODevice::ReadOnly)) return ToStdString(built.errorString());

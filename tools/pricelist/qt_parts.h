@@ -18,18 +18,16 @@ Separators UserSeparators();
 //! Whether this build can write PDFs.
 bool PdfAvailable();
 
-//! Writes the rows as a PDF to the path, given as the command line gave it, without opening a
+//! Writes the list as a PDF to the path, given as the command line gave it, without opening a
 //! window or needing a display. Returns why it could not be written, or an empty text.
-std::string SavePdf(const std::vector<PriceListRow>& rows, std::string_view discount,
-                    EffectiveDate effective, std::string_view path);
+std::string SavePdf(const PriceList& list, std::string_view path);
 
 //! Whether this build can write XLSX workbooks.
 bool XlsxAvailable();
 
-//! Writes the rows as an XLSX workbook to the path, given as the command line gave it: built in a
+//! Writes the list as an XLSX workbook to the path, given as the command line gave it: built in a
 //! temporary folder, then saved so that a failed write leaves an earlier file as it was. Returns
 //! why it could not be written, or an empty text.
-std::string SaveXlsx(const std::vector<PriceListRow>& rows, std::string_view discount,
-                     std::string_view path);
+std::string SaveXlsx(const PriceList& list, std::string_view path);
 
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSettings>
 #include <QWidget>
 
 #include <memory>
@@ -18,7 +19,9 @@
 #include "pricelist/pdf/price_list_pdf.h"
 #include "pricelist/price_list.h"
 #include "qt/clipboard.h"
+#include "qt/program_settings.h"
 #include "qt/qt_text.h"
+#include "sheet/qt/dealer_settings.h"
 #include "sheet/qt/quote_sheet_window.h"
 #include "sheet/quote_terms.h"
 #include "window/qt/pdf_file_dialog.h"
@@ -125,10 +128,11 @@ void QuoteActions::SavePriceList() {
                            : ChoosePdfFile(&window_, QStringLiteral("Save price list as PDF"),
                                            QStringLiteral("Corvane Price List.pdf"));
   if (path.isEmpty()) return;
-  const std::string discount = behaviour_.DiscountText();
-  const QString cause =
-      WritePriceListPdf(BuildPriceList(behaviour_.Book(), discount, behaviour_.NumberFormat()),
-                        discount, behaviour_.Book().effectiveDate, path);
+  PriceList list =
+      BuildPriceList(behaviour_.Book(), behaviour_.DiscountText(), behaviour_.NumberFormat());
+  // The list is the dealer's: its title names the company the quotes come from.
+  list.title.dealer = LoadDealerDetails(*ProgramSettings()).companyName;
+  const QString cause = WritePriceListPdf(list, path);
   if (!cause.isEmpty()) {
     // The path as typed may hold a line break or a bidirectional override: escaped, the message
     // reads as it is meant to.

@@ -32,6 +32,12 @@ TEST(CommandLine, ReadsEachOptionAndItsValue) {
   const CommandLine book = ParseCommandLine({"--price-book=b.json", "--export-price-book"});
   EXPECT_EQ(book.priceBookPath.value_or(""), "b.json");
   EXPECT_TRUE(book.exportPriceBook);
+  const CommandLine titled = ParseCommandLine({"--dealer", "Tarn & Sons", "--all-moves"});
+  EXPECT_EQ(titled.dealer, "Tarn & Sons");
+  EXPECT_TRUE(titled.allMoves);
+  EXPECT_EQ(ParseCommandLine({"--dealer=-x"}).dealer, "-x");
+  EXPECT_FALSE(ParseCommandLine({}).allMoves);
+  EXPECT_EQ(ParseCommandLine({}).dealer, "");
   for (const Case& c : cases) {
     const CommandLine line = ParseCommandLine(c.arguments);
     SCOPED_TRACE(c.arguments.empty() ? std::string("(none)") : std::string(c.arguments.front()));
@@ -56,6 +62,8 @@ TEST(CommandLine, RefusesWhatItCannotRead) {
       {{"--pdf", "--help"}, "--pdf needs a value"},
       {{"--pdf="}, "--pdf needs a file name"},
       {{"--csv=yes"}, "--csv takes no value"},
+      {{"--all-moves=yes"}, "--all-moves takes no value"},
+      {{"--dealer"}, "--dealer needs a value"},
       {{"--csv", "--pdf", "x.pdf"}, "only one of --csv, --pdf and --xlsx can be given"},
       {{"--pdf", "x.pdf", "--xlsx=x.xlsx"}, "only one of --csv, --pdf and --xlsx can be given"},
       {{"--xlsx", "--csv"}, "--xlsx needs a value"},
@@ -83,8 +91,9 @@ TEST(CommandLine, ReadsTheWorkbooksFile) {
 TEST(CommandLine, HelpStartsWithTheUsageAndNamesEveryOption) {
   const std::string help(HelpText());
   EXPECT_TRUE(help.starts_with(UsageText()));
-  for (const char* option : {"--discount TEXT", "--csv", "--pdf FILE", "--xlsx FILE", "--help",
-                             "--version", "--price-book FILE", "--export-price-book"}) {
+  for (const char* option :
+       {"--discount TEXT", "--csv", "--pdf FILE", "--xlsx FILE", "--help", "--version",
+        "--price-book FILE", "--export-price-book", "--dealer NAME", "--all-moves"}) {
     EXPECT_NE(help.find(std::string("\n  ") + option), std::string::npos) << option;
   }
 }

@@ -32,7 +32,7 @@ printed_nothing() { [ ! -s "$tmp/out" ] || fail "printed on standard output"; }
 
 run 0 --help
 grep -q '^usage: corvane-pricelist' "$tmp/out" || fail "--help prints no usage"
-for option in '--discount TEXT' '--csv' '--pdf FILE' '--help' '--version'; do
+for option in '--discount TEXT' '--dealer NAME' '--all-moves' '--csv' '--pdf FILE' '--help' '--version'; do
   grep -q -e "^  $option " "$tmp/out" || fail "--help does not explain $option"
 done
 [ ! -s "$tmp/err" ] || fail "--help wrote to stderr"
@@ -58,6 +58,19 @@ said 'the discount text holds a control character$'
 run 2 --discount "$(printf '\342\200\256%%51')"  # a right-to-left override
 printed_nothing
 said 'the discount text holds an invisible format character$'
+
+# The dealer's name in the title is held to the same rule.
+run 2 --dealer "$(printf 'Tarn\377')"
+printed_nothing
+said "the dealer's name is not valid UTF-8$"
+run 2 --dealer "$(printf 'Tarn\033[2J')"
+printed_nothing
+said "the dealer's name holds a control character$"
+run 2 --dealer "$(printf '\342\200\256Tarn')"
+printed_nothing
+said "the dealer's name holds an invisible format character$"
+run 0 --dealer 'Tarn & Sons'
+head -n 1 "$tmp/out" | grep -qx 'Corvane Price List - Tarn & Sons' || fail "--dealer: $(head -n 1 "$tmp/out")"
 
 # A path or option that quotes a line break, an escape or a bidirectional override is shown
 # escaped, in one line.

@@ -25,6 +25,8 @@ cmp -s "$tmp/list.amounts" "$tmp/pdf.amounts" ||
   fail "the PDF's amounts differ from the list's: $(diff "$tmp/list.amounts" "$tmp/pdf.amounts" | head -5)"
 grep -q 'Dealer discount on new packages and cross-grades: 15%' "$tmp/pdf.txt" || fail "no discount"
 grep -q 'Eff: *28 May 2012' "$tmp/pdf.txt" || fail "no effective date line"
+# The title's terms in English under de_DE: the month's name, and the rate in the user's format.
+grep -q 'Prices effective 28 May 2012, in ZAR, VAT 14%' "$tmp/pdf.txt" || fail "no terms line"
 
 pages=$(pdfinfo "$tmp/list.pdf" | sed -n 's/^Pages: *//p')
 [ "${pages:-0}" -gt 1 ] || fail "the list fits on ${pages:-no} page"

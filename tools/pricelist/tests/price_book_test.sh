@@ -24,11 +24,17 @@ grep -q '^new,Windows HB 1,,0%,"5,000.00","5,750.00",,5000.00,5750.00.\?$' "$tmp
   fail "the 15 % book does not price Windows HB 1 new at 5,000.00 and 5,750.00"
 "$tool" --price-book "$tmp/15.json" >"$tmp/out"
 grep -q 'Windows HB 1  *5,000.00  *5,750.00$' "$tmp/out" || fail "the text list shows another price"
-# The PDF's notes give each warning in full, with the book's number and date.
-if "$tool" --price-book "$tmp/15.json" --pdf "$tmp/15.pdf" 2>/dev/null && command -v pdftotext >/dev/null; then
+# The PDF's notes give each warning in full (with every move listed, refusals too), with the
+# book's number and date; the note on the moves left out by default gives the number too.
+if "$tool" --price-book "$tmp/15.json" --all-moves --pdf "$tmp/15.pdf" 2>/dev/null && command -v pdftotext >/dev/null; then
   pdftotext "$tmp/15.pdf" - | tr '\n' ' ' >"$tmp/pdf.txt"
   grep -q 'contact Corvane on 021 555 0100\.' "$tmp/pdf.txt" || fail "the warnings do not carry the book's number"
   grep -q 'Prices effective 28 May 2012' "$tmp/pdf.txt" || fail "the PDF names another date"
+  "$tool" --price-book "$tmp/15.json" --pdf "$tmp/15.pdf" || fail "the 15 % book's PDF"
+  pdftotext "$tmp/15.pdf" - | tr '\n' ' ' >"$tmp/pdf.txt"
+  grep -q 'Ask Corvane on 021 555 0100 about a move not listed\.' "$tmp/pdf.txt" ||
+    fail "the note on the moves left out does not carry the book's number"
+  grep -q 'in ZAR, VAT 15%' "$tmp/pdf.txt" || fail "the PDF's title names another VAT rate"
 fi
 
 # broken NAME SAYS < BOOK: the book is refused with one line naming the file, status 2.

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -15,8 +16,10 @@
 #include <utility>
 
 #include "pricebook/effective_date.h"
+#include "qt/program_settings.h"
 #include "qt/qt_text.h"
 #include "qt/tests/small_disk.h"
+#include "sheet/qt/dealer_settings.h"
 #include "sheet/qt/quote_sheet_window.h"
 #include "window/qt/quote_actions.h"
 #include "window/qt/tests/window_fixture.h"
@@ -175,12 +178,19 @@ TEST_F(QuoteSheetTest, ThreeLinesAddUpAndSaveAsAPdf) {
 // The price list at the discount the field shows, through the same code as corvane-pricelist.
 TEST_F(QuoteSheetTest, SavesThePriceListAtTheDiscountShown) {
   QuoteCrossGrade();
+  // The list is the dealer's: its title names the company the dealer details give.
+  DealerDetails dealer;
+  dealer.companyName = "Tarn & Sons";
+  SaveDealerDetails(*ProgramSettings(), dealer);
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   QString path = folder.filePath(QStringLiteral("prices.pdf"));
   window_->Quote().SetPriceListFileChooser([&path] { return path; });
   Press(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+  SaveDealerDetails(*ProgramSettings(), DealerDetails{});
   const QString text = PdfText(path);
+  EXPECT_TRUE(text.contains(QStringLiteral("Corvane Price List - Tarn & Sons")))
+      << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("10%"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("Windows HB 3 1,440.00 1,641.60")))
       << text.toStdString();
