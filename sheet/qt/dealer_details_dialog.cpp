@@ -56,7 +56,7 @@ DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* p
   form->addRow(QStringLiteral("&Telephone:"), telephone_);
   form->addRow(QStringLiteral("&E-mail:"), email_);
   form->addRow(QStringLiteral("Quote number &prefix:"), numberPrefix_);
-  form->addRow(QStringLiteral("Quotes &valid for:"), validityDays_);
+  form->addRow(QStringLiteral("Quotes valid &for:"), validityDays_);
   form->addRow(QStringLiteral("C&urrency:"), currency_);
   form->addRow(QStringLiteral("Te&rms:"), terms_);
 

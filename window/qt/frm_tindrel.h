@@ -55,6 +55,8 @@ class FrmTindrel : public QWidget {
   //! Prices from `book` from now on: the lists start over, the footnote names the book's date, and
   //! the quote sheet names its rate and telephone number.
   void UsePriceBook(PriceBook book, QString file);
+  //! Tells a screen reader what an action did, away from the focus.
+  void Say(const QString& text);
 
  protected:
   //! Every way of closing the window runs the unload step; it refuses only when the dealer keeps

@@ -40,13 +40,14 @@ QLineEdit* EditOf(QObject* widget) {
 
 }  // namespace
 
+// The access keys leave Qt's own entries of an edit field's menu theirs: u, r, t, c and p.
 // Ctrl+Shift+A: "A" for add; Ctrl+D is taken in the edit fields, where Qt's Linux key bindings
 // delete the next character with it, and Ctrl+A selects all. Ctrl+Shift+O opens the sheet; no
 // edit field uses it, nor Ctrl+Shift+L, "L" for the price list.
 QuoteActions::QuoteActions(QWidget& window, const QuoteWindow& behaviour, MessageSink& messages)
     : QObject(&window), window_(window), behaviour_(behaviour), messages_(messages) {
   menuActions_ = {
-      AddAction(QStringLiteral("&Copy price"), QKeySequence::Copy, &QuoteActions::CopyPrice),
+      AddAction(QStringLiteral("Copy pr&ice"), QKeySequence::Copy, &QuoteActions::CopyPrice),
       AddAction(QStringLiteral("&Add to quote"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
                 &QuoteActions::AddToQuote),
       AddAction(QStringLiteral("Show quote &sheet"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),

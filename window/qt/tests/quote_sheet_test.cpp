@@ -90,11 +90,13 @@ TEST_F(QuoteSheetTest, TheMenuListsEachActionWithItsShortcut) {
   EXPECT_EQ(
       entries,
       QStringList(
-          {QStringLiteral("&Copy price\tCtrl+C"), QStringLiteral("&Add to quote\tCtrl+Shift+A"),
+          {QStringLiteral("Copy pr&ice\tCtrl+C"), QStringLiteral("&Add to quote\tCtrl+Shift+A"),
            QStringLiteral("Show quote &sheet\tCtrl+Shift+O"),
            QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L"),
            QStringLiteral("&Quotes...\t"), QStringLiteral("&Dealer details...\t"),
-           QStringLiteral("Open &price book...\t"), QStringLiteral("Price book in &use...\t")}));
+           QStringLiteral("&Open price book...\t"),
+           QStringLiteral("Use the &built-in price book\t"),
+           QStringLiteral("Price boo&k in use...\t")}));
   EXPECT_EQ(window_->Quote().Sheet(), nullptr);  // nothing is built before it is used
 }
 
