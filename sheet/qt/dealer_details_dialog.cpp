@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -61,6 +62,9 @@ DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* p
   form->addRow(QStringLiteral("Te&rms:"), terms_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  // Keys of their own: C and A name fields.
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Ca&ncel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

@@ -38,9 +38,21 @@ QLineEdit* EditOf(QObject* widget) {
   return qobject_cast<QLineEdit*>(widget);
 }
 
+// Qt's edit-field menu leaves Delete and Select All without an access key; they get letters that
+// neither Qt's other entries nor the window's take.
+void GiveAccessKeys(QMenu& menu) {
+  for (QAction* action : menu.actions()) {
+    const QString text = action->text();
+    const QString label = text.section(QLatin1Char('\t'), 0, 0);
+    const QString rest = text.mid(label.size());
+    if (label == QLatin1String("Delete")) action->setText(QStringLiteral("D&elete") + rest);
+    if (label == QLatin1String("Select All")) action->setText(QStringLiteral("&Select All") + rest);
+  }
+}
+
 }  // namespace
 
-// The access keys leave Qt's own entries of an edit field's menu theirs: u, r, t, c and p.
+// The access keys leave Qt's own entries of an edit field's menu theirs: u, r, t, c, p, e, s.
 // Ctrl+Shift+A: "A" for add; Ctrl+D is taken in the edit fields, where Qt's Linux key bindings
 // delete the next character with it, and Ctrl+A selects all. Ctrl+Shift+O opens the sheet; no
 // edit field uses it, nor Ctrl+Shift+L, "L" for the price list.
@@ -50,7 +62,7 @@ QuoteActions::QuoteActions(QWidget& window, const QuoteWindow& behaviour, Messag
       AddAction(QStringLiteral("Copy pr&ice"), QKeySequence::Copy, &QuoteActions::CopyPrice),
       AddAction(QStringLiteral("&Add to quote"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
                 &QuoteActions::AddToQuote),
-      AddAction(QStringLiteral("Show quote &sheet"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+      AddAction(QStringLiteral("S&how quote sheet"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
                 &QuoteActions::ShowSheet),
       AddAction(QStringLiteral("Save price &list as PDF..."),
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), &QuoteActions::SavePriceList),
@@ -163,7 +175,10 @@ void QuoteActions::ShowContextMenu(QWidget* over, const QPoint& globalPosition) 
   QLineEdit* edit = EditOf(over);
   std::unique_ptr<QMenu> menu(edit != nullptr ? edit->createStandardContextMenu()
                                               : new QMenu(&window_));
-  if (edit != nullptr) menu->addSeparator();
+  if (edit != nullptr) {
+    GiveAccessKeys(*menu);
+    menu->addSeparator();
+  }
   menu->addActions(menuActions_);
   menu->exec(globalPosition);
 }

@@ -219,7 +219,7 @@ TEST_F(WindowTest, AccessKeysPressTheirButtons) {
   EXPECT_TRUE(Find("fmeTo")->isVisible());
   Press(Qt::Key_S, Qt::AltModifier);
   ASSERT_TRUE(pressed([this] { return Find("fmeSupport")->isVisible(); }));
-  EXPECT_EQ(Find<QListWidget>("List1")->count(), 5);
+  EXPECT_EQ(Find<QListWidget>("List1")->count(), 36);
   Press(Qt::Key_U, Qt::AltModifier);
   ASSERT_TRUE(pressed([this] { return !Find("fmeSupport")->isVisible(); }));
 

@@ -91,7 +91,7 @@ TEST_F(QuoteSheetTest, TheMenuListsEachActionWithItsShortcut) {
       entries,
       QStringList(
           {QStringLiteral("Copy pr&ice\tCtrl+C"), QStringLiteral("&Add to quote\tCtrl+Shift+A"),
-           QStringLiteral("Show quote &sheet\tCtrl+Shift+O"),
+           QStringLiteral("S&how quote sheet\tCtrl+Shift+O"),
            QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L"),
            QStringLiteral("&Quotes...\t"), QStringLiteral("&Dealer details...\t"),
            QStringLiteral("&Open price book...\t"),
