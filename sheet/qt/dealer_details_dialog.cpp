@@ -2,9 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 

@@ -9,8 +9,8 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>

@@ -21,13 +21,13 @@
 #include <vector>
 
 #include "pricebook/effective_date.h"
+#include "qt/announcer.h"
 #include "qt/fit_to_screen.h"
 #include "qt/font_family.h"
 #include "qt/qt_text.h"
 #include "sheet/qt/quote_sheet_window.h"
 #include "window/event_boundary.h"
 #include "window/qt/accessible_widgets.h"
-#include "qt/announcer.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/corvane.xpm"
 #include "window/qt/field_keys.h"

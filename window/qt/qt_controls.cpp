@@ -167,8 +167,8 @@ void QtFrame::SetVisible(bool visible) {
 // the same whichever set of captions shows.
 QString AgeCaptionWithAccessKey(std::string_view caption) {
   QString text = ToQString(caption);
-  for (const auto& [start, at] : {std::pair{"Over", 1}, std::pair{"Between", 0},
-                                  std::pair{"Less", 0}}) {
+  for (const auto& [start, at] :
+       {std::pair{"Over", 1}, std::pair{"Between", 0}, std::pair{"Less", 0}}) {
     if (text.startsWith(QLatin1String(start))) return text.insert(at, QLatin1Char('&'));
   }
   return text;

@@ -76,7 +76,7 @@ TEST(TypedChoice, IsTheEntryOfTheSameTextElseTheOnlyOneOfferedOrHoldingWholeWord
   EXPECT_EQ(TypedChoice({"A b", "a  B"}, "a b"), 0);  // the first of equal texts
   EXPECT_EQ(TypedChoice({"x 1 y", "x 1", "x 12"}, "x 1"), 1);
   EXPECT_EQ(TypedChoice({"a x 1", "b x 1", "x 12"}, "x 1"), std::nullopt);
-  EXPECT_EQ(TypedChoice({"ax 1", "x 12"}, "x 1"), 0);  // ends as a word ends
+  EXPECT_EQ(TypedChoice({"ax 1", "x 12"}, "x 1"), 0);                      // ends as a word ends
   EXPECT_EQ(TypedChoice({"ab 1", "ac 1", "ab 12"}, "a 1"), std::nullopt);  // two whole numbers
 }
 

@@ -32,8 +32,8 @@ using Taken = std::multimap<QChar, QString>;
 void ExpectEachHasItsOwnKey(const Taken& taken, const std::string& where) {
   for (const auto& [key, text] : taken) {
     EXPECT_FALSE(key.isNull()) << where << ": \"" << text.toStdString() << "\" has no access key";
-    EXPECT_EQ(taken.count(key), 1u) << where << ": \"" << text.toStdString() << "\" shares "
-                                    << QString(key).toStdString();
+    EXPECT_EQ(taken.count(key), 1u)
+        << where << ": \"" << text.toStdString() << "\" shares " << QString(key).toStdString();
   }
 }
 
