@@ -63,7 +63,7 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
     // Said once, and everything else works: the settings and quotes there are read as they are.
     if (const QString notKept = WhatCannotBeKept(); !notKept.isEmpty()) {
       std::fprintf(stderr, "%s: %s\n", program, ToStdString(notKept).c_str());
-      window.Announce(notKept);
+      window.Say(notKept);
     }
     const DestroyedWindowWatch watch(window);
     return QApplication::exec();

@@ -38,6 +38,30 @@ bool HoldsAtWordEdges(const std::string& entry, const std::string& typed, bool f
   return false;
 }
 
+bool IsNumber(std::string_view word) {
+  return !word.empty() &&
+         std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whether each typed word begins a word of the entry, in the entry's order; both texts folded.
+// With wholeNumbers, a typed number begins only the same number: "t 1" then begins the words of
+// "Windows Tessaline 1" but not of "Windows Tessaline 14", as a number is read whole.
+bool BeginsWordsOf(const std::string& entry, const std::string& typed, bool wholeNumbers) {
+  const std::vector<std::string_view> typedWords = Words(typed);
+  const std::vector<std::string_view> entryWords = Words(entry);
+  if (typedWords.empty()) return false;
+  auto next = entryWords.begin();
+  for (const std::string_view word : typedWords) {
+    const bool whole = wholeNumbers && IsNumber(word);
+    next = std::find_if(next, entryWords.end(), [word, whole](std::string_view w) {
+      return whole ? w == word : w.starts_with(word);
+    });
+    if (next == entryWords.end()) return false;
+    ++next;
+  }
+  return true;
+}
+
 // The only one of the offered entries the test picks, if exactly one.
 template <typename Test>
 std::optional<int> OnlyOne(const std::vector<int>& offered, Test test) {
@@ -66,19 +90,7 @@ std::string FoldForFinding(std::string_view text) {
 }
 
 bool BeginsWords(std::string_view entry, std::string_view typed) {
-  const std::string typedText = FoldForFinding(typed);
-  const std::string entryText = FoldForFinding(entry);
-  const std::vector<std::string_view> typedWords = Words(typedText);
-  const std::vector<std::string_view> entryWords = Words(entryText);
-  if (typedWords.empty()) return false;
-  auto next = entryWords.begin();
-  for (const std::string_view word : typedWords) {
-    next = std::find_if(next, entryWords.end(),
-                        [word](std::string_view w) { return w.starts_with(word); });
-    if (next == entryWords.end()) return false;
-    ++next;
-  }
-  return true;
+  return BeginsWordsOf(FoldForFinding(entry), FoldForFinding(typed), false);
 }
 
 bool Offers(std::string_view entry, std::string_view typed) {
@@ -113,7 +125,12 @@ std::optional<int> TypedChoice(const std::vector<std::string>& entries, std::str
     return whole;
   }
   // A text that ends where a word ends names that word whole: "e 1" names Tessaline 1, not 14.
-  return OnlyOne(offered, [&](int p) { return HoldsAtWordEdges(entry(p), folded, false); });
+  if (const auto ending =
+          OnlyOne(offered, [&](int p) { return HoldsAtWordEdges(entry(p), folded, false); })) {
+    return ending;
+  }
+  // Word beginnings with a whole number: "t 1" names Tessaline 1, "d 24" Dravon Builder 24.
+  return OnlyOne(offered, [&](int p) { return BeginsWordsOf(entry(p), folded, true); });
 }
 
 }  // namespace corvane

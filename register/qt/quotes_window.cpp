@@ -11,6 +11,7 @@
 
 #include <utility>
 
+#include "qt/announcer.h"
 #include "qt/qt_text.h"
 
 namespace corvane {
@@ -94,10 +95,12 @@ QuotesWindow::QuotesWindow(QuoteRegister& quotes, Separators separators,
       model_(new RegisterEntriesModel(std::move(separators), this)),
       search_(new QLineEdit),
       table_(new QTableView),
-      status_(new QLabel) {
+      status_(new QLabel),
+      announcer_(new Announcer(*this)) {
   setObjectName(QStringLiteral("quotesWindow"));
   setWindowTitle(QStringLiteral("Quotes"));
   search_->setObjectName(QStringLiteral("txtFind"));
+  search_->setAccessibleName(QStringLiteral("Find"));
   search_->setPlaceholderText(QStringLiteral("customer or number"));
   search_->setClearButtonEnabled(true);
   table_->setObjectName(QStringLiteral("tblQuotes"));
@@ -143,13 +146,17 @@ void QuotesWindow::Reload() {
     model_->SetEntries(quotes_.Entries());
     model_->SetFilter(search_->text());
     const int count = model_->rowCount({});
-    status_->setText(count == 1 ? QStringLiteral("1 quote kept")
-                                : QStringLiteral("%1 quotes kept").arg(count));
+    Say(count == 1 ? QStringLiteral("1 quote kept") : QStringLiteral("%1 quotes kept").arg(count));
     if (model_->rowCount({}) > 0) table_->selectRow(0);
   } catch (const RegisterError& error) {
     model_->SetEntries({});
-    status_->setText(ToQString(error.what()));
+    Say(ToQString(error.what()));
   }
+}
+
+void QuotesWindow::Say(const QString& text) {
+  status_->setText(text);
+  announcer_->Announce(text);
 }
 
 void QuotesWindow::OpenCurrent() {

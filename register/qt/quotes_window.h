@@ -18,6 +18,8 @@ class QTableView;
 
 namespace corvane {
 
+class Announcer;
+
 //! The entries that match the search text, as a table: number, date, customer, total.
 class RegisterEntriesModel final : public QAbstractTableModel {
   Q_OBJECT
@@ -51,6 +53,8 @@ class QuotesWindow final : public QWidget {
   void Reload();
 
  private:
+  //! Says it in the status line and to a screen reader.
+  void Say(const QString& text);
   void OpenCurrent();
 
   QuoteRegister& quotes_;
@@ -59,6 +63,7 @@ class QuotesWindow final : public QWidget {
   QLineEdit* search_;
   QTableView* table_;
   QLabel* status_;
+  Announcer* announcer_;
 };
 
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -62,11 +63,14 @@ DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* p
   form->addRow(QStringLiteral("&Telephone:"), telephone_);
   form->addRow(QStringLiteral("&E-mail:"), email_);
   form->addRow(QStringLiteral("Quote number &prefix:"), numberPrefix_);
-  form->addRow(QStringLiteral("Quotes &valid for:"), validityDays_);
+  form->addRow(QStringLiteral("Quotes valid &for:"), validityDays_);
   form->addRow(QStringLiteral("C&urrency:"), currency_);
   form->addRow(QStringLiteral("Te&rms:"), terms_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  // Keys of their own: C and A name fields.
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Ca&ncel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   status_->setObjectName(QStringLiteral("lblStatus"));

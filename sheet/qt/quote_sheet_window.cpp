@@ -1,6 +1,5 @@
 #include "sheet/qt/quote_sheet_window.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QDate>
 #include <QDateEdit>
@@ -11,6 +10,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
@@ -31,6 +31,7 @@
 #include <utility>
 
 #include "money/escaped_text.h"
+#include "qt/announcer.h"
 #include "qt/clipboard.h"
 #include "qt/fit_to_screen.h"
 #include "qt/program_settings.h"
@@ -120,7 +121,8 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
       vat_(nullptr),
       totalIncluding_(nullptr),
       status_(new QLabel),
-      asNew_(nullptr) {
+      asNew_(nullptr),
+      announcer_(new Announcer(*this)) {
   setObjectName(QStringLiteral("quoteSheet"));
   setWindowTitle(QStringLiteral("Quotation"));
   customer_->setObjectName(QStringLiteral("txtCustomer"));
@@ -128,8 +130,15 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
   number_->setObjectName(QStringLiteral("lblNumber"));
   date_->setObjectName(QStringLiteral("lblDate"));
   validUntil_->setObjectName(QStringLiteral("dtpValidUntil"));
+  // Named as their labels read, so that a screen reader says what each field is for.
+  customer_->setAccessibleName(QStringLiteral("Customer"));
+  reference_->setAccessibleName(QStringLiteral("Reference"));
+  validUntil_->setAccessibleName(QStringLiteral("Valid until"));
   validUntil_->setCalendarPopup(true);
   validUntil_->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
+  // Dates read in English everywhere, as the quotation prints them ("9 January 2027"), whatever the
+  // user's language; a date has no decimals, so the number format has nothing to change here.
+  validUntil_->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
   lines_->setObjectName(QStringLiteral("tblLines"));
   status_->setObjectName(QStringLiteral("lblStatus"));
   status_->setAccessibleName(QStringLiteral("Status"));
@@ -235,8 +244,7 @@ QString QuoteSheetWindow::Status() const {
 
 void QuoteSheetWindow::Say(const QString& text) {
   status_->setText(text);
-  QAccessibleEvent alert(status_, QAccessible::Alert);
-  QAccessible::updateAccessibility(&alert);
+  announcer_->Announce(text);
 }
 
 QuoteRegister* QuoteSheetWindow::Register() {
@@ -342,6 +350,10 @@ void QuoteSheetWindow::ShowTotals() {
   totalExcluding_->setText(ToQString(FormatPrice(totals.excludingVat, separators_)));
   vat_->setText(ToQString(FormatPrice(totals.vat, separators_)));
   totalIncluding_->setText(ToQString(FormatPrice(totals.includingVat, separators_)));
+  // A changed total is told once, as the eye sees it change; the sheet as it opens is not.
+  const QString total = totalLabels_[2]->text() + QLatin1Char(' ') + totalIncluding_->text();
+  if (!totalSaid_.isNull() && total != totalSaid_) announcer_->Announce(total);
+  totalSaid_ = total;
 }
 
 void QuoteSheetWindow::SetQuantity(int row, int quantity) {

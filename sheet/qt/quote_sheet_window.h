@@ -26,6 +26,7 @@ class QTableWidget;
 
 namespace corvane {
 
+class Announcer;
 class QuotesWindow;
 
 class QuoteSheetWindow final : public QWidget {
@@ -76,7 +77,7 @@ class QuoteSheetWindow final : public QWidget {
   std::optional<Quotation> Sendable();
   //! The register, opened on first use; nullptr when it cannot be kept.
   QuoteRegister* Register();
-  //! Says it in the status line, which screen readers announce.
+  //! Says it in the status line and to a screen reader.
   void Say(const QString& text);
   //! Rebuilds the fields, the table and the totals from the sheet.
   void Refresh();
@@ -106,6 +107,8 @@ class QuoteSheetWindow final : public QWidget {
   std::array<QLabel*, 3> totalLabels_{};
   QLabel* status_;
   QPushButton* asNew_;
+  Announcer* announcer_;
+  QString totalSaid_;  //!< the total as last told to a screen reader; null before the first
 };
 
 }  // namespace corvane

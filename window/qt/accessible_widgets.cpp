@@ -2,7 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -218,9 +220,41 @@ class Notification final : public QAccessibleWidget {
   }
 };
 
+// Qt's application leaves out its popups, so that a reader finds no open menu, completer or
+// drop-down list in the tree; each of them is a child of the application while it shows, after
+// the windows, as its parent, the application, has it.
+class Application final : public QAccessibleApplication {
+ public:
+  int childCount() const override {
+    return QAccessibleApplication::childCount() + static_cast<int>(Popups().size());
+  }
+  QAccessibleInterface* child(int index) const override {
+    const int windows = QAccessibleApplication::childCount();
+    if (index < windows) return QAccessibleApplication::child(index);
+    const QWidgetList popups = Popups();
+    return index - windows < popups.size() ? Interface(popups.at(index - windows)) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const int window = QAccessibleApplication::indexOfChild(child);
+    if (window >= 0 || child == nullptr) return window;
+    const auto popup = Popups().indexOf(qobject_cast<QWidget*>(child->object()));
+    return popup < 0 ? -1 : QAccessibleApplication::childCount() + static_cast<int>(popup);
+  }
+
+ private:
+  static QWidgetList Popups() {
+    QWidgetList popups;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->windowType() == Qt::Popup && widget->isVisible()) popups.append(widget);
+    }
+    return popups;
+  }
+};
+
 // Qt asks for each class of an object from the most derived one up; Qt's own interfaces answer
 // whatever is not claimed here.
 QAccessibleInterface* Create(const QString& className, QObject* object) {
+  if (object == qApp && className == QLatin1String("QApplication")) return new Application;
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
   if (className == QLatin1String("QComboBox")) return new ComboBox(static_cast<QComboBox*>(widget));

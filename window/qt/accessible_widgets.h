@@ -15,6 +15,7 @@ namespace corvane {
 //!   read-only one that is empty reads as its placeholder text.
 //! - A message box is an alert whose value is its whole message.
 //! - The announcer is a notification named by its latest message.
+//! - The application has its open popups (menus, lists) among its children.
 void InstallAccessibleInterfaces();
 
 }  // namespace corvane

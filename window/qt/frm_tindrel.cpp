@@ -21,13 +21,13 @@
 #include <vector>
 
 #include "pricebook/effective_date.h"
+#include "qt/announcer.h"
 #include "qt/fit_to_screen.h"
 #include "qt/font_family.h"
 #include "qt/qt_text.h"
 #include "sheet/qt/quote_sheet_window.h"
 #include "window/event_boundary.h"
 #include "window/qt/accessible_widgets.h"
-#include "window/qt/announcer.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/corvane.xpm"
 #include "window/qt/field_keys.h"
@@ -186,7 +186,7 @@ QPushButton* AddButton(QWidget& parent, const char* name, const QString& caption
 QRadioButton* AddAgeButton(QWidget& parent, const char* name, std::string_view caption, Twips at,
                            const QFont& font, bool selected) {
   auto* button = Add<QRadioButton>(parent, name, at, font);
-  button->setText(ToQString(caption));
+  button->setText(AgeCaptionWithAccessKey(caption));
   QPalette palette = button->palette();
   palette.setColor(QPalette::WindowText, kWhite);
   palette.setColor(QPalette::Disabled, QPalette::WindowText, kGreyedText);
@@ -257,7 +257,7 @@ FrmTindrel::Widgets FrmTindrel::CreateWidgets(QWidget& window) {
                       fonts.arialSmallBold, kLightGreen, centred);
   w.cmdOther = AddButton(window, "cmdOther", QStringLiteral("&Other Prices"),
                          {360, 6600, 1215, 735}, fonts.arial);
-  w.cmdSupport = AddButton(window, "cmdSupport", QStringLiteral("Support contracts"),
+  w.cmdSupport = AddButton(window, "cmdSupport", QStringLiteral("&Support contracts"),
                            {1920, 6600, 1215, 735}, fonts.arial);
   w.cmdUpgrade = AddButton(window, "cmdUpgrade", QStringLiteral("&Upgrade Prices"),
                            {3480, 6600, 1215, 735}, fonts.arial);
@@ -394,6 +394,10 @@ void FrmTindrel::UsePriceBook(PriceBook book, QString file) {
   Deliver([this] { behaviour_.BookChanged(); });
 }
 
+void FrmTindrel::Say(const QString& text) {
+  announcer_->Announce(text);
+}
+
 void FrmTindrel::ShowBookFacts() {
   w_.Label6->setText(ToQString(FootnoteText(book_.effectiveDate)));
   w_.Label6->setToolTip(bookActions_->Description());
@@ -483,8 +487,5 @@ void FrmTindrel::ConnectFieldEvents(Raise raise) {
   AddCloseKeys(*this, raise(&W::cmdClose_Click));
 }
 
-void FrmTindrel::Announce(const QString& message) {
-  announcer_->Announce(message);
-}
 
 }  // namespace corvane

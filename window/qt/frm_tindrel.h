@@ -55,9 +55,9 @@ class FrmTindrel : public QWidget {
   //! Prices from `book` from now on: the lists start over, the footnote names the book's date, and
   //! the quote sheet names its rate and telephone number.
   void UsePriceBook(PriceBook book, QString file);
-  //! Tells a screen reader the message once, as the window tells a new price, the focus staying
-  //! where it is.
-  void Announce(const QString& message);
+  //! Tells a screen reader once what an action did or what the window cannot do, as it tells a
+  //! new price, the focus staying where it is.
+  void Say(const QString& text);
 
  protected:
   //! Every way of closing the window runs the unload step; it refuses only when the dealer keeps

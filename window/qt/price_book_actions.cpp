@@ -11,6 +11,7 @@
 #include <string>
 
 #include "money/vat.h"
+#include "pricebook/price_book.h"
 #include "pricebook/price_book_file.h"
 #include "qt/program_settings.h"
 #include "qt/qt_text.h"
@@ -38,11 +39,13 @@ Attempt Read(const QString& path) {
 
 PriceBookActions::PriceBookActions(FrmTindrel& window, MessageSink& messages)
     : QObject(&window), window_(window), messages_(messages) {
-  auto* open = new QAction(QStringLiteral("Open &price book..."), this);
+  auto* open = new QAction(QStringLiteral("&Open price book..."), this);
   connect(open, &QAction::triggered, this, &PriceBookActions::OpenPriceBook);
-  auto* inUse = new QAction(QStringLiteral("Price book in &use..."), this);
+  auto* builtIn = new QAction(QStringLiteral("Use the &built-in price book"), this);
+  connect(builtIn, &QAction::triggered, this, &PriceBookActions::UseBuiltInBook);
+  auto* inUse = new QAction(QStringLiteral("Price boo&k in use..."), this);
   connect(inUse, &QAction::triggered, this, &PriceBookActions::ShowBookInUse);
-  menuActions_ = {open, inUse};
+  menuActions_ = {open, builtIn, inUse};
 }
 
 void PriceBookActions::OpenPriceBook() {
@@ -88,6 +91,13 @@ void PriceBookActions::OpenAtStart(const QString& commandLineFile) {
   const std::string message = "The price book could not be used.\r\n\r\n" + attempt.problem +
                               "\r\n\r\nThe calculator uses its built-in price book.";
   QTimer::singleShot(0, this, [this, message] { messages_.ShowWarning(message); });
+}
+
+void PriceBookActions::UseBuiltInBook() {
+  ProgramSettings()->remove(kRememberedKey);
+  window_.UsePriceBook(FillPriceBook(), QString());
+  window_.Say(QStringLiteral("The built-in price book is in use, effective %1.")
+                  .arg(ToQString(LongDate(window_.Book().effectiveDate))));
 }
 
 QString PriceBookActions::Description() const {

@@ -22,7 +22,8 @@ class PriceBookActions final : public QObject {
  public:
   PriceBookActions(FrmTindrel& window, MessageSink& messages);
 
-  //! "Open price book..." and "Price book in use...", for the window's context menu.
+  //! "Open price book...", "Use the built-in price book" and "Price book in use...", for the
+  //! window's context menu.
   const QList<QAction*>& MenuActions() const { return menuActions_; }
 
   //! Asks for a file and opens it.
@@ -35,6 +36,8 @@ class PriceBookActions final : public QObject {
   //! remembered. One that is gone or broken is said once, once the window shows, and forgotten;
   //! the built-in book stays in use.
   void OpenAtStart(const QString& commandLineFile);
+  //! Prices from the compiled-in book from now on, also at the next start, and says so.
+  void UseBuiltInBook();
   //! Shows which book is in use: its file, effective date, VAT rate and vendor.
   void ShowBookInUse();
   //! The same, as lines of text.

@@ -163,8 +163,19 @@ void QtFrame::SetVisible(bool visible) {
   widget_.setVisible(visible);
 }
 
+// The window's other access keys are O, S, U and C; each age caption takes a letter of its own,
+// the same whichever set of captions shows.
+QString AgeCaptionWithAccessKey(std::string_view caption) {
+  QString text = ToQString(caption);
+  for (const auto& [start, at] :
+       {std::pair{"Over", 1}, std::pair{"Between", 0}, std::pair{"Less", 0}}) {
+    if (text.startsWith(QLatin1String(start))) return text.insert(at, QLatin1Char('&'));
+  }
+  return text;
+}
+
 void QtOptionButton::SetCaption(std::string_view caption) {
-  button_.setText(ToQString(caption));
+  button_.setText(AgeCaptionWithAccessKey(caption));
 }
 
 void QtOptionButton::SetVisible(bool visible) {

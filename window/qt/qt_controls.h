@@ -73,6 +73,10 @@ class QtFrame final : public Frame {
   QWidget& widget_;
 };
 
+//! An age caption as its button shows it, with its access key: "O&ver 2 years", "&Between 1 and 2
+//! years", "&Less than 1 year".
+QString AgeCaptionWithAccessKey(std::string_view caption);
+
 class QtOptionButton final : public OptionButton {
  public:
   explicit QtOptionButton(QRadioButton& button) : button_(button) {}

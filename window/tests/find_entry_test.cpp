@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -60,6 +61,9 @@ TEST(TypedChoice, IsTheEntryOfTheSameTextElseTheOnlyOneOfferedOrHoldingWholeWord
                                                                {"Tessaline", std::nullopt},
                                                                {"hb", std::nullopt},
                                                                {"e 1", 7},
+                                                               {"t 1", 7},
+                                                               {"t 14", 13},
+                                                               {"d 24", 15},
                                                                {"v a", 24},
                                                                {"v", std::nullopt},
                                                                {"drav", std::nullopt},
@@ -72,28 +76,44 @@ TEST(TypedChoice, IsTheEntryOfTheSameTextElseTheOnlyOneOfferedOrHoldingWholeWord
   EXPECT_EQ(TypedChoice({"A b", "a  B"}, "a b"), 0);  // the first of equal texts
   EXPECT_EQ(TypedChoice({"x 1 y", "x 1", "x 12"}, "x 1"), 1);
   EXPECT_EQ(TypedChoice({"a x 1", "b x 1", "x 12"}, "x 1"), std::nullopt);
-  EXPECT_EQ(TypedChoice({"ax 1", "x 12"}, "x 1"), 0);  // ends as a word ends
+  EXPECT_EQ(TypedChoice({"ax 1", "x 12"}, "x 1"), 0);                      // ends as a word ends
+  EXPECT_EQ(TypedChoice({"ab 1", "ac 1", "ab 12"}, "a 1"), std::nullopt);  // two whole numbers
 }
 
-// Any cross-grade is reached from the window's start by typing the shortest text that names the
-// From package, Tab, the shortest that names the To package, and Tab: at most 12 keys.
+// Any cross-grade is reached from the window's start by typing the shortest word beginnings that
+// name the From package, Enter, the shortest that name the To package, and Enter: at most 12 keys.
+// Each pair is driven through the window, so the count holds for what the window resolves.
 TEST(TypedChoice, NamesEveryPairInTwelveKeys) {
-  HeadlessWindow w(testing::FilledBook());
   const std::vector<std::string> from = FromEntries();
   std::size_t most = 0;
+  std::string hardest;
   for (int f = 0; f < static_cast<int>(from.size()); ++f) {
-    w.ChooseFrom(f);
+    const std::string fromText = testing::ShortestNamingText(from, f);
+    ASSERT_FALSE(fromText.empty()) << from[static_cast<std::size_t>(f)];
     std::vector<std::string> to;
-    for (int t = 0; t < w.Combo2.ListCount(); ++t) to.push_back(w.Combo2.ItemText(t));
-    const std::size_t fromKeys = testing::ShortestNamingText(from, f).size() + 1;
+    {
+      HeadlessWindow chosen(testing::FilledBook());
+      chosen.ChooseFrom(f);
+      for (int t = 0; t < chosen.Combo2.ListCount(); ++t) to.push_back(chosen.Combo2.ItemText(t));
+    }
     for (int t = 1; t < static_cast<int>(to.size()); ++t) {
-      const std::string typed = testing::ShortestNamingText(to, t);
-      ASSERT_FALSE(typed.empty()) << from[static_cast<std::size_t>(f)] << " to "
-                                  << to[static_cast<std::size_t>(t)];
-      most = std::max(most, fromKeys + typed.size() + 1);
+      const std::string toText = testing::ShortestNamingText(to, t);
+      ASSERT_FALSE(toText.empty()) << to[static_cast<std::size_t>(t)];
+      HeadlessWindow w(testing::FilledBook());
+      w.TypeFrom(fromText);
+      w.PressEnter(WindowField::From);
+      w.TypeTo(toText);
+      w.PressEnter(WindowField::To);
+      ASSERT_EQ(w.Combo1.ListIndex(), f) << fromText;
+      ASSERT_EQ(w.Combo2.ListIndex(), t) << fromText << " to " << toText;
+      const std::size_t keys = fromText.size() + 1 + toText.size() + 1;
+      if (keys > most) hardest = "\"" + fromText + "\" to \"" + toText + "\"";
+      most = std::max(most, keys);
     }
   }
-  EXPECT_LE(most, 12u);
+  EXPECT_LE(most, 12u) << hardest;
+  RecordProperty("most_keys", static_cast<int>(most));
+  std::cout << "The hardest pair: " << hardest << ", " << most << " keys\n";
 }
 
 }  // namespace

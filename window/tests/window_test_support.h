@@ -31,31 +31,32 @@ inline int PositionOf(const HeadlessComboBox& combo, std::string_view text) {
   return -1;
 }
 
-//! The shortest text that Enter on it turns into the entry at the position, among the parts of the
-//! entry's folded text and the beginnings of two of its words ("v a"); empty when none names it.
-inline std::string ShortestNamingText(const std::vector<std::string>& entries, int position) {
-  const std::string folded = FoldForFinding(entries.at(static_cast<std::size_t>(position)));
-  std::vector<std::string> texts;
-  for (std::size_t at = 0; at < folded.size(); ++at) {
-    for (std::size_t length = 1; at + length <= folded.size(); ++length) {
-      texts.push_back(folded.substr(at, length));
-    }
-  }
+//! The texts a dealer types to name an entry by its words: the beginnings of some of its words,
+//! in order, one blank between ("w t 1", "t 1", "tess"), shortest first.
+inline std::vector<std::string> WordBeginnings(const std::string& entry) {
   std::vector<std::string> words;
-  std::istringstream in(folded);
+  std::istringstream in(FoldForFinding(entry));
   for (std::string word; in >> word;) words.push_back(word);
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    for (std::size_t j = i + 1; j < words.size(); ++j) {
-      for (std::size_t a = 1; a <= words[i].size(); ++a) {
-        for (std::size_t b = 1; b <= words[j].size(); ++b) {
-          texts.push_back(words[i].substr(0, a) + " " + words[j].substr(0, b));
-        }
+  std::vector<std::string> texts;
+  const auto extend = [&](auto& self, std::size_t from, const std::string& typed) -> void {
+    for (std::size_t i = from; i < words.size(); ++i) {
+      for (std::size_t length = 1; length <= words[i].size(); ++length) {
+        const std::string longer = (typed.empty() ? "" : typed + " ") + words[i].substr(0, length);
+        texts.push_back(longer);
+        self(self, i + 1, longer);
       }
     }
-  }
+  };
+  extend(extend, 0, "");
   std::stable_sort(texts.begin(), texts.end(),
                    [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
-  for (const std::string& typed : texts) {
+  return texts;
+}
+
+//! The shortest text of word beginnings that Enter on it turns into the entry at the position;
+//! empty when none names it.
+inline std::string ShortestNamingText(const std::vector<std::string>& entries, int position) {
+  for (const std::string& typed : WordBeginnings(entries.at(static_cast<std::size_t>(position)))) {
     if (TypedChoice(entries, typed) == position) return typed;
   }
   return {};

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "window/qt/announcer.h"
+#include "qt/announcer.h"
 #include "window/qt/tests/window_fixture.h"
 
 namespace corvane {

@@ -88,16 +88,17 @@ class QuoteSheetTest : public WindowTest {
 TEST_F(QuoteSheetTest, TheMenuListsEachActionWithItsShortcut) {
   QStringList entries;
   for (QAction* action : window_->Quote().MenuActions()) {
-    entries << action->text() + QLatin1Char('\t') + action->shortcut().toString();
+    entries << action->text();
   }
   EXPECT_EQ(
       entries,
       QStringList(
-          {QStringLiteral("&Copy price\tCtrl+C"), QStringLiteral("&Add to quote\tCtrl+Shift+A"),
-           QStringLiteral("Show quote &sheet\tCtrl+Shift+O"),
-           QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L"),
-           QStringLiteral("&Quotes...\t"), QStringLiteral("&Dealer details...\t"),
-           QStringLiteral("Open &price book...\t"), QStringLiteral("Price book in &use...\t")}));
+          {QStringLiteral("Copy pr&ice\tCtrl+C"), QStringLiteral("&Add to quote\tCtrl+Shift+A"),
+           QStringLiteral("S&how quote sheet\tCtrl+Shift+O"),
+           QStringLiteral("Save price &list as PDF...\tCtrl+Shift+L"), QStringLiteral("&Quotes..."),
+           QStringLiteral("&Dealer details..."), QStringLiteral("&Open price book..."),
+           QStringLiteral("Use the &built-in price book"),
+           QStringLiteral("Price boo&k in use...")}));
   EXPECT_EQ(window_->Quote().Sheet(), nullptr);  // nothing is built before it is used
 }
 

@@ -1,4 +1,4 @@
-#include "window/qt/announcer.h"
+#include "qt/announcer.h"
 
 #include <QAccessible>
 
