@@ -95,11 +95,10 @@ std::string SyntaxFault(const nlohmann::json::exception& error) {
 // count.
 class DocumentBuilder {
  public:
-  explicit DocumentBuilder(std::string_view file) : file_(file) {}
+  DocumentBuilder(std::string_view text, std::string_view file) : text_(text), file_(file) {}
 
   json& Root() { return root_; }
-  //! Where the parser stopped, as a byte offset, and why, once it has refused the document.
-  std::size_t FaultOffset() const { return faultOffset_; }
+  //! Where the parser stopped and why ("line 3, column 14: ..."), once it refused the document.
   const std::string& Fault() const { return fault_; }
 
   // The SAX interface nlohmann::json::sax_parse calls.
@@ -127,10 +126,15 @@ class DocumentBuilder {
   }
   bool parse_error(std::size_t offset, const std::string& token,
                    const nlohmann::json::exception& error) {
-    faultOffset_ = offset;
-    // The parser reports a number beyond a double's range as out of range (406), not as syntax.
-    fault_ = error.id == 406 ? "the number " + Shortened(token) + " is beyond the range of numbers"
-                             : Escaped(SyntaxFault(error));
+    // The parser reports a number beyond a double's range as out of range (406), not as syntax,
+    // once it has read past it; the message names the place where the number starts.
+    if (error.id == 406) {
+      const std::size_t start = text_.rfind(token, offset);
+      fault_ = LineAndColumn(text_, start == std::string_view::npos ? offset : start + 1) +
+               ": the number " + Shortened(token) + " is beyond the range of numbers";
+    } else {
+      fault_ = LineAndColumn(text_, offset) + ": " + Escaped(SyntaxFault(error));
+    }
     return false;
   }
 
@@ -201,12 +205,12 @@ class DocumentBuilder {
     throw PriceBookError(std::string(file_) + ": " + place + ": " + what);
   }
 
+  std::string_view text_;
   std::string_view file_;
   json root_;
   std::vector<Frame> frames_;
   json* member_ = nullptr;
   std::size_t values_ = 0;
-  std::size_t faultOffset_ = 0;
   std::string fault_;
 };
 
@@ -495,10 +499,9 @@ PriceBook ParsePriceBook(std::string_view text, std::string_view file) {
   }
   // Whatever a library throws while the book is read is told as the book's fault, in one line.
   try {
-    DocumentBuilder builder(file);
+    DocumentBuilder builder(text, file);
     if (!json::sax_parse(text.begin(), text.end(), &builder)) {
-      throw PriceBookError(std::string(file) + ": " + LineAndColumn(text, builder.FaultOffset()) +
-                           ": " + builder.Fault());
+      throw PriceBookError(std::string(file) + ": " + builder.Fault());
     }
     return BookReader(file).Read(builder.Root());
   } catch (const PriceBookError&) {
