@@ -1,5 +1,6 @@
 // The price-book reader on any bytes: it returns a book or refuses with PriceBookError, one line
-// naming the file, and nothing else; a book it returns is written out and read back unchanged.
+// of plain text naming the file, and nothing else; a book it returns is written out and read back
+// unchanged.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "money/escaped_text.h"
 #include "pricebook/price_book_file.h"
 
 namespace {
@@ -27,7 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const corvane::PriceBookError& error) {
     const std::string message = error.what();
     if (message.rfind("fuzz.json: ", 0) != 0) Fail("the message does not name the file", message);
-    if (message.find('\n') != std::string::npos) Fail("the message is not one line", message);
+    if (corvane::FindTextFault(message) != corvane::TextFault::None) {
+      Fail("the message is not one line of plain text", corvane::Escaped(message));
+    }
     return 0;
   } catch (const std::exception& error) {
     Fail("an error other than PriceBookError", error.what());

@@ -96,6 +96,35 @@ bool IsFormatCharacter(char32_t code) {
   return range != kFormatCharacters.end() && range->first <= code;
 }
 
+TextFault FindTextFault(std::string_view text) {
+  while (!text.empty()) {
+    char32_t code = 0;
+    const std::size_t length = Utf8Sequence(text, code);
+    if (length == 0) return TextFault::NotUtf8;
+    if (IsControlCharacter(code)) return TextFault::ControlCharacter;
+    if (IsLineSeparator(code)) return TextFault::LineSeparator;
+    if (IsFormatCharacter(code)) return TextFault::FormatCharacter;
+    text.remove_prefix(length);
+  }
+  return TextFault::None;
+}
+
+std::string_view DescribeTextFault(TextFault fault) {
+  switch (fault) {
+    case TextFault::None:
+      break;
+    case TextFault::NotUtf8:
+      return "is not valid UTF-8";
+    case TextFault::ControlCharacter:
+      return "holds a control character";
+    case TextFault::LineSeparator:
+      return "holds a line or paragraph separator";
+    case TextFault::FormatCharacter:
+      return "holds an invisible format character";
+  }
+  return "obeys the rule for texts";
+}
+
 std::string Escaped(std::string_view text) {
   std::string shown;
   shown.reserve(text.size());

@@ -20,6 +20,22 @@ bool IsControlCharacter(char32_t code);
 //! zero-width characters, the byte-order mark and the like.
 bool IsFormatCharacter(char32_t code);
 
+//! What keeps a text from outside from being shown, printed or stored as one line in its own order.
+enum class TextFault {
+  None,
+  NotUtf8,           //!< it could not be shown or printed faithfully
+  ControlCharacter,  //!< C0, C1 or DEL: it would break a line of a list or a CSV cell
+  LineSeparator,     //!< U+2028 or U+2029: it ends a line as a line feed does
+  FormatCharacter,   //!< invisible: it would reorder or hide what is shown (bidi, zero-width)
+};
+
+//! The one rule for every text from outside that the program shows and keeps, a typed discount
+//! and every text of a price book alike: the first fault of `text`, or None.
+TextFault FindTextFault(std::string_view text);
+
+//! The fault in words, as a message puts it after what holds it: "holds a control character".
+std::string_view DescribeTextFault(TextFault fault);
+
 //! The text with every control character, line or paragraph separator and format character
 //! written as an escape ("\n", "\x1b", "\u202e") and every byte that is not UTF-8 as "\xNN", so
 //! that a message quoting it stays one line and reads in its own order.

@@ -20,6 +20,13 @@ struct VatRate {
 //! multiplier of Money.
 inline constexpr std::int32_t kMaxVatHundredths = 10'000;
 
+//! The largest VAT-inclusive amount a price may come to: nine thousand million. Below it the
+//! amount in ten-thousandths times (100 + rate) stays below 2^53, which a double holds exactly, so
+//! that AddVat works a whole-percent rate out to the exact cent; far above any price a book lists.
+inline constexpr Money kLargestVatInclusiveAmount =
+    Money::fromTenThousandths(9'000'000'000 * Money::kScale);
+static_assert(kLargestVatInclusiveAmount.tenThousandths() * 100 < (std::int64_t{1} << 53));
+
 //! The VAT-inclusive amount rounded to two decimals with banker's rounding. It stays a double:
 //! it is only ever shown, never stored. A whole-percent rate multiplies by (100 + rate) / 100, the
 //! way 14 % always has, so that every price it gave stays the same to the last bit.

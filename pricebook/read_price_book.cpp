@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <system_error>
 
 #include "pricebook/price_book_file.h"
@@ -31,7 +32,12 @@ PriceBook ReadPriceBook(const std::string& path) {
   std::ifstream in(file, std::ios::binary);
   if (!in) Refuse(path, "cannot be opened");
   // One byte more than measured tells of a file that grew since; never more than the limit.
-  std::string text(static_cast<std::size_t>(size) + 1, '\0');
+  std::string text;
+  try {
+    text.resize(static_cast<std::size_t>(size) + 1);
+  } catch (const std::bad_alloc&) {
+    Refuse(path, "cannot be read: out of memory");
+  }
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   if (in.bad()) Refuse(path, "cannot be read");
   text.resize(static_cast<std::size_t>(in.gcount()));

@@ -155,6 +155,42 @@ TEST(PriceBookFile, RefusesABrokenBookInOneLineNamingTheFileAndThePlace) {
       {"deeply nested", [](Json&) { return std::string(40, '[') + std::string(40, ']'); },
        "[0][0][0][0][0][0][0][0][0][0][0][0][0][0][0][0]: values are nested too deeply"},
       {"not an object", [](Json&) { return std::string("[]"); }, "top level: must be an object"},
+      {"number beyond a double",
+       [](Json& b) {
+         std::string text = Dump(b);
+         return text.replace(text.find("\"vat_percent\": 14"), 18, "\"vat_percent\":5e999999999");
+       },
+       "line 3, column 16: the number 5e999999999 is beyond the range of numbers"},
+      {"C1 control", [](Json& b) { return b["vendor_name"] = "Cor\u0085vane", Dump(b); },
+       "vendor_name: holds a control character"},
+      {"line separator", [](Json& b) { return b["vendor_phone"] = "021\u2028555", Dump(b); },
+       "vendor_phone: holds a line or paragraph separator"},
+      {"bidi override",
+       [](Json& b) { return b["packages"][0]["name"] = "Windows \u202ePIPWICK", Dump(b); },
+       "packages[0].name: holds an invisible format character"},
+      {"zero-width space",
+       [](Json& b) { return b["other_items"][0]["name"] = "Cable\u200b", Dump(b); },
+       "other_items[0].name: holds an invisible format character"},
+      {"control character in a key",
+       [](Json& b) { return b["a\u0002"] = 1, b["a\u0001"] = 1, Dump(b); },
+       "a\\x02: the key holds a control character"},
+      {"price beyond VAT's reach",
+       [](Json& b) { return b["packages"][3]["price"] = 922337203685477, Dump(b); },
+       "packages[3].price: 922337203685477 is too large to price: with 14 % VAT added"},
+      {"year 0", [](Json& b) { return b["effective_date"] = "0000-01-01", Dump(b); },
+       "effective_date: must be a date from 1900 on"},
+      {"year 1899", [](Json& b) { return b["effective_date"] = "1899-12-31", Dump(b); },
+       "effective_date: must be a date from 1900 on"},
+      {"a NUL byte and more", [](Json& b) { return Dump(b) + std::string(1, '\0') + "{}"; },
+       ", column 2: a NUL byte"},
+      {"a second document", [](Json& b) { return Dump(b) + "{}"; }, "expected end of input"},
+      {"many empty objects",
+       [](Json&) {
+         std::string text = "{\"x\": [{}";
+         for (int i = 0; i < 60'000; ++i) text += ",{}";
+         return text + "]}";
+       },
+       "x[49998]: the document holds more than 50000 values"},
   };
   for (const Broken& broken : cases) {
     SCOPED_TRACE(broken.fault);
@@ -170,6 +206,17 @@ TEST(PriceBookFile, RefusesABrokenBookInOneLineNamingTheFileAndThePlace) {
       EXPECT_EQ(message.find('\n'), std::string::npos) << message;
     }
   }
+}
+
+// The largest price is the one that, with the rules' 300 and 14 % VAT added, comes to nine thousand
+// million: (p + 300) * 1.14 <= 9e9.
+TEST(PriceBookFile, APriceIsAcceptedUpToTheAmountTheCalculatorWorksOutToTheCent) {
+  Json book = Json::parse(PriceBookJson(FilledBook()));
+  book["packages"][3]["price"] = 7'894'736'542;
+  EXPECT_EQ(ParsePriceBook(Dump(book), "largest.json").PackagePrice[5],
+            Money::fromTenThousandths(7'894'736'542 * Money::kScale));
+  book["packages"][3]["price"] = 7'894'736'543;
+  EXPECT_THROW(ParsePriceBook(Dump(book), "beyond.json"), PriceBookError);
 }
 
 class PriceBookFileOnDisk : public ::testing::Test {

@@ -22,13 +22,17 @@ bool NamesNumber(std::string_view text) {
 }  // namespace
 
 DiscountCheck CheckDiscount(std::string_view text) {
-  for (std::string_view rest = text; !rest.empty();) {
-    char32_t code = 0;
-    const std::size_t length = Utf8Sequence(rest, code);
-    if (length == 0) return DiscountCheck::NotUtf8;
-    if (IsControlCharacter(code)) return DiscountCheck::ControlCharacter;
-    if (IsFormatCharacter(code)) return DiscountCheck::FormatCharacter;
-    rest.remove_prefix(length);
+  switch (FindTextFault(text)) {
+    case TextFault::NotUtf8:
+      return DiscountCheck::NotUtf8;
+    case TextFault::ControlCharacter:
+      return DiscountCheck::ControlCharacter;
+    case TextFault::LineSeparator:
+      return DiscountCheck::LineSeparator;
+    case TextFault::FormatCharacter:
+      return DiscountCheck::FormatCharacter;
+    case TextFault::None:
+      break;
   }
   if (!NamesNumber(text)) return DiscountCheck::NamesNoNumber;
   if (ReadDiscount(text).OutOfRange()) return DiscountCheck::OutOfRange;

@@ -49,6 +49,9 @@ bool AcceptDiscount(const std::string& discount) {
     case corvane::DiscountCheck::ControlCharacter:
       Say("the discount text holds a control character");
       return false;
+    case corvane::DiscountCheck::LineSeparator:
+      Say("the discount text holds a line or paragraph separator");
+      return false;
     case corvane::DiscountCheck::FormatCharacter:
       Say("the discount text holds an invisible format character");
       return false;

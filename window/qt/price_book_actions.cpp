@@ -7,9 +7,11 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <exception>
 #include <optional>
 #include <string>
 
+#include "money/escaped_text.h"
 #include "money/vat.h"
 #include "pricebook/price_book.h"
 #include "pricebook/price_book_file.h"
@@ -27,11 +29,15 @@ struct Attempt {
   std::string problem;  //!< why the book cannot be used, naming the file
 };
 
+// The reader tells every fault of a book as a PriceBookError; whatever else is thrown on the way
+// is still that book's failure to load, and leaves the window, its book and the sheet as they are.
 Attempt Read(const QString& path) {
   try {
     return {ReadPriceBook(PathToStdString(path)), {}};
   } catch (const PriceBookError& error) {
     return {std::nullopt, error.what()};
+  } catch (const std::exception& error) {
+    return {std::nullopt, PathToStdString(path) + ": cannot be read: " + Escaped(error.what())};
   }
 }
 

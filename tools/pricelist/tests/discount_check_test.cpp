@@ -39,6 +39,8 @@ TEST(DiscountCheck, SortsTextsAsTheToolTreatsThem) {
       {"15%\x7F", DiscountCheck::ControlCharacter},
       {"15%\xC2\x85", DiscountCheck::ControlCharacter},  // next line, U+0085
       {"15%\0"s, DiscountCheck::ControlCharacter},
+      {"15%\xE2\x80\xA8", DiscountCheck::LineSeparator},    // line separator, U+2028
+      {"15%\xE2\x80\xA9", DiscountCheck::LineSeparator},    // paragraph separator, U+2029
       {"\xE2\x80\xAE%51", DiscountCheck::FormatCharacter},  // right-to-left override
       {"15\xE2\x80\x8B%", DiscountCheck::FormatCharacter},  // zero-width space
       {"\xEF\xBB\xBF"

@@ -59,6 +59,19 @@ book -e 's/"prices": \[$/"prices": [1, 2, 3,/' | broken over-bound.json 'prices:
 book -e 's/"name": "Windows HB 3",/"name": "Windows HB 3X",/' |
   broken rules-need.json 'upgrade_table\[1\].to: "Windows HB 3" is not a package of the catalogue'
 book -e 's/PIPWICK/PIP\xffWICK/' | broken not-utf8.json 'ill-formed UTF-8'
+book -e 's/"vat_percent": 14/"vat_percent": 5e99999999999999999999/' |
+  broken beyond-double.json 'line 3, column 18: the number 5e99999999999999999999 is beyond'
+book -e 's/"price": 4900$/"price": 922337203685477/' |
+  broken unpriceable.json 'packages\[3\].price: 922337203685477 is too large to price'
+book -e 's/"vendor_name": "/"vendor_name": "\xc2\x85/' | broken c1.json 'vendor_name: holds a control character'
+book -e 's/"Windows PIPWICK"/"Windows \xe2\x80\xaePIPWICK"/' |
+  broken bidi.json 'packages\[0\].name: holds an invisible format character'
+book -e 's/"2012-05-28"/"0000-01-01"/' | broken year-0.json 'effective_date: must be a date from 1900 on'
+book -e '2i\  "a\\u0001": 1, "a\\u0002": 2,' | broken control-keys.json 'a\\x01: the key holds a control character'
+{ book; printf '\0{}'; } | broken nul.json 'line [0-9]*, column 1: a NUL byte'
+# About 1.2 million empty objects, well within the size limit: refused at once, not read whole.
+{ printf '{"x": ['; head -c 3600000 /dev/zero | tr '\0' '.' | sed 's/.../{},/g'; printf '{}]}'; } |
+  broken empty-objects.json 'x\[49998\]: the document holds more than 50000 values'
 broken empty.json 'is empty' </dev/null
 head -c $((4 * 1024 * 1024 + 1)) /dev/zero | broken huge.json 'is larger than 4 MB'
 mkdir "$tmp/folder.json"

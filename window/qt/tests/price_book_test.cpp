@@ -49,6 +49,12 @@ class PriceBookTest : public WindowTest {
     QApplication::processEvents();
   }
   QString Footnote() const { return Find<QLabel>("Label6")->text(); }
+  // A book the reader refuses only after the parser has read far into it.
+  static std::string BeyondADouble(const PriceBook& book) {
+    std::string text = PriceBookJson(book);
+    return text.replace(text.find("\"vat_percent\": 15"), 18,
+                        "\"vat_percent\": 5e99999999999999999999");
+  }
 
   QTemporaryDir folder_;
   RecordingMessageSink messages_;
@@ -102,6 +108,51 @@ TEST_F(PriceBookTest, KeepsItsBookWhenTheOneOpenedIsBroken) {
   EXPECT_EQ(window_->Book().vat, VatRate{1500});
   ChooseWithMouse("Combo1", 2);
   EXPECT_EQ(Shown("txtInclPrice"), "5,750.00");
+}
+
+TEST_F(PriceBookTest, ABrokenBookOpenedLeavesTheSheetsLinesAndPricesAsTheyWere) {
+  window_->RouteMessagesTo(&messages_);
+  ASSERT_TRUE(window_->Books().Open(Write("2013.json", PriceBookJson(Book2013()))));
+  ChooseWithMouse("Combo1", 2);  // Windows HB 1, new, at 5000
+  window_->Quote().AddToQuote();
+  const QuoteSheet& sheet = window_->Quote().Sheet()->Sheet();
+  ASSERT_EQ(sheet.Lines().size(), 1u);
+
+  const QString broken = Write("broken.json", BeyondADouble(Book2013()));
+  const QString trailing = Write("trailing.json", PriceBookJson(FillPriceBook()) + '\0' + "{}");
+  EXPECT_FALSE(window_->Books().Open(broken));
+  EXPECT_FALSE(window_->Books().Open(trailing));
+  ASSERT_EQ(messages_.Warnings().size(), 2u);
+  EXPECT_NE(messages_.Warnings()[0].find(broken.toStdString() + ": line 3, column "),
+            std::string::npos)
+      << messages_.Warnings()[0];
+  EXPECT_NE(messages_.Warnings()[1].find(trailing.toStdString() + ": line "), std::string::npos)
+      << messages_.Warnings()[1];
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(window_->Book().vat, VatRate{1500});
+  EXPECT_EQ(Shown("txtInclPrice"), "5,750.00");
+  ASSERT_EQ(sheet.Lines().size(), 1u);
+  EXPECT_TRUE(sheet.HasUnsentLines());
+  EXPECT_EQ(sheet.Lines()[0].vat, VatRate{1500});
+}
+
+TEST_F(PriceBookTest, ARememberedBookThatWentBadIsDroppedOnceForTheBuiltInOne) {
+  const QString path = Write("2013.json", PriceBookJson(Book2013()));
+  ASSERT_TRUE(window_->Books().Open(path));
+  Write("2013.json", BeyondADouble(Book2013()));
+
+  Restart();
+  EXPECT_TRUE(window_->BookFile().isEmpty());
+  EXPECT_EQ(window_->Book().vat, VatRate{1400});
+  ASSERT_EQ(messages_.Warnings().size(), 1u);
+  EXPECT_NE(messages_.Warnings()[0].find(path.toStdString() + ": line 3, column "),
+            std::string::npos)
+      << messages_.Warnings()[0];
+
+  messages_ = RecordingMessageSink();
+  Restart();
+  EXPECT_TRUE(messages_.Warnings().empty());
+  EXPECT_EQ(window_->Book().vat, VatRate{1400});
 }
 
 TEST_F(PriceBookTest, TheNextRunOpensWithTheLastBookAndSaysOnceWhenItIsGone) {
