@@ -8,8 +8,8 @@
 
 #include "money/money.h"
 #include "money/vat.h"
-#include "sheet/dealer_details.h"
-#include "sheet/quote_date.h"
+#include "quotation/dealer_details.h"
+#include "quotation/quote_date.h"
 #include "sheet/quote_terms.h"
 
 namespace corvane {

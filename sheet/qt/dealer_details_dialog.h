@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "sheet/dealer_details.h"
+#include "quotation/dealer_details.h"
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -1,7 +1,7 @@
 // The dealer's details, kept in the program's settings file.
 #pragma once
 
-#include "sheet/dealer_details.h"
+#include "quotation/dealer_details.h"
 
 class QSettings;
 
