@@ -1,31 +1,65 @@
 #include "app/run_quote_window.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <utility>
 
 #include "app/destroyed_window_watch.h"
+#include "app/register_location.h"
 #include "pricebook/price_book.h"
 #include "qt/locale_separators.h"
 #include "qt/qt_text.h"
 #include "window/qt/frm_tindrel.h"
 #include "window/qt/price_book_actions.h"
+#include "window/qt/quote_actions.h"
 
 namespace corvane {
+namespace {
+
+// Calls back once the watched window has been painted the first time: what can wait for it
+// (opening the register, the draft) does not delay the window's first appearance.
+class AfterFirstPaint final : public QObject {
+ public:
+  AfterFirstPaint(QWidget& window, std::function<void()> then)
+      : window_(window), then_(std::move(then)) {
+    window_.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Paint && then_) {
+      window_.removeEventFilter(this);
+      QTimer::singleShot(0, this, std::exchange(then_, {}));
+    }
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  std::function<void()> then_;
+};
+
+}  // namespace
 
 int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad,
-                   const std::string& priceBookFile) {
+                   const std::string& priceBookFile, const std::string& registerLocation) {
   QApplication::setApplicationName(QStringLiteral("Tindrel"));
   QApplication::setApplicationDisplayName(QString());
 
   try {
+    RegisterOpener quotes(RegisterLocation(registerLocation));
     FrmTindrel window(FillPriceBook(), SeparatorsFromLocale());
+    window.Quote().SetRegister([&quotes]() -> QuoteRegister& { return quotes(); });
     if (beforeLoad) beforeLoad(window);
     window.Books().OpenAtStart(PathToQString(priceBookFile));
     window.Load();
+    const AfterFirstPaint restore(window, [&window] { window.Quote().RestoreDraft(); });
     window.show();
     const DestroyedWindowWatch watch(window);
     return QApplication::exec();

@@ -29,6 +29,8 @@ class SheetController {
   //! Makes the change; kept as the draft once it is made. A change that throws changes nothing
   //! and keeps nothing.
   void Change(const std::function<void(QuoteSheet&)>& change);
+  //! The dates of a sheet just opened: not a change worth a draft of its own.
+  void StartOn(QuoteDate date, QuoteDate validUntil) { sheet_.SetDates(date, validUntil); }
   //! Prices the lines again with the book (see QuoteSheet::Reprice), kept as the draft.
   Repricing Reprice(const PriceBook& book);
 
