@@ -12,11 +12,11 @@ std::string RepriceQuestion(std::size_t lines, const BookIdentity& book) {
 
 std::string KeptPricesMessage(const Repricing& repricing, const std::vector<QuoteLine>& lines) {
   if (repricing.kept.empty()) return {};
-  std::string message =
-      BookName(repricing.book) + " cannot price " +
-      (repricing.kept.size() == 1 ? std::string("this line")
-                                  : std::to_string(repricing.kept.size()) + " lines") +
-      ", which keep the prices they were given:";
+  const bool one = repricing.kept.size() == 1;
+  std::string message = BookName(repricing.book) + " cannot price " +
+                        (one ? std::string("this line, which keeps the price it was given:")
+                             : std::to_string(repricing.kept.size()) +
+                                   " lines, which keep the prices they were given:");
   for (const std::size_t index : repricing.kept) {
     if (index < lines.size()) message += "\n" + lines[index].description;
   }

@@ -115,9 +115,8 @@ class QuotationLayout {
                                 Qt::AlignRight});
     }
     headings_ = {QStringLiteral("Description"), QStringLiteral("Qty")};
-    for (const char* heading : {"Unit price", "VAT", "Amount"}) {
-      headings_ << ToQString(WithCurrency(heading, q_));
-    }
+    headings_ << ToQString(WithCurrency("Unit price", q_)) << QStringLiteral("VAT")
+              << ToQString(WithCurrency("Amount", q_));
     headingHeight_ = RowHeight(fonts_.bold, headings_);
     for (const QuoteLine& line : q_.lines) {
       rows_.push_back({ToQString(line.description), QString::number(line.quantity),
