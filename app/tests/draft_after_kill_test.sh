@@ -43,7 +43,7 @@ start() {
 # sheet SECONDS: the quote sheet's window of the running program, if it shows within the time.
 sheet() {
   for _ in $(seq $(($1 * 10))); do
-    found=$(xdotool search --onlyvisible --pid "$app" --name '^Quotation$' 2>/dev/null | head -n 1)
+    found=$(xdotool search --all --onlyvisible --pid "$app" --name '^Quotation$' 2>/dev/null | head -n 1)
     [ -n "$found" ] && { echo "$found"; return; }
     sleep 0.1
   done
