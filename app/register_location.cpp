@@ -19,7 +19,7 @@ QString RegisterLocation(const std::string& commandLineLocation) {
 }
 
 QuoteRegister& RegisterOpener::operator()() {
-  if (!opened_) opened_ = OpenRegister(location_);
+  if (!opened_) opened_ = OpenRegister(RegisterLocation(commandLineLocation_));
   return *opened_;
 }
 

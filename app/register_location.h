@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "register/quote_register.h"
 
@@ -15,16 +16,18 @@ namespace corvane {
 //! quotes.sqlite in the program's data folder.
 QString RegisterLocation(const std::string& commandLineLocation);
 
-//! Opens the register at the location the first time it is asked for and hands out the same one
-//! from then on; a location that cannot be opened now is tried again the next time, and
-//! RegisterError says why meanwhile.
+//! Opens the register at the location (see RegisterLocation) the first time it is asked for and
+//! hands out the same one from then on; a location that cannot be opened now is tried again the
+//! next time, and RegisterError says why meanwhile. Nothing is read before then, so that making
+//! one costs the start-up nothing.
 class RegisterOpener {
  public:
-  explicit RegisterOpener(QString location) : location_(std::move(location)) {}
+  explicit RegisterOpener(std::string commandLineLocation)
+      : commandLineLocation_(std::move(commandLineLocation)) {}
   QuoteRegister& operator()();
 
  private:
-  QString location_;
+  std::string commandLineLocation_;
   std::unique_ptr<QuoteRegister> opened_;
 };
 

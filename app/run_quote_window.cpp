@@ -53,7 +53,7 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
   QApplication::setApplicationDisplayName(QString());
 
   try {
-    RegisterOpener quotes(RegisterLocation(registerLocation));
+    RegisterOpener quotes(registerLocation);
     FrmTindrel window(FillPriceBook(), SeparatorsFromLocale());
     window.Quote().SetRegister([&quotes]() -> QuoteRegister& { return quotes(); });
     if (beforeLoad) beforeLoad(window);
