@@ -40,7 +40,7 @@ static_assert(std::ranges::none_of(kQtOptions,
               "the program's own options must not shadow Qt's");
 
 CommandLine UsageError(std::string error) {
-  return CommandLine{CommandLine::Action::kUsageError, std::move(error), false, {}};
+  return CommandLine{CommandLine::Action::kUsageError, std::move(error), false, {}, {}};
 }
 
 }  // namespace
@@ -49,17 +49,32 @@ CommandLine ParseCommandLine(std::span<const char* const> arguments) {
   CommandLine result;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
-    if (argument == "--help") return CommandLine{CommandLine::Action::kHelp, {}, false, {}};
-    if (argument == "--version") return CommandLine{CommandLine::Action::kVersion, {}, false, {}};
-    if (argument == "--price-book" || argument.starts_with("--price-book=")) {
-      std::string_view file;
-      if (argument.size() > std::string_view("--price-book").size()) {
-        file = argument.substr(std::string_view("--price-book=").size());
+    if (argument == "--help") return CommandLine{CommandLine::Action::kHelp, {}, false, {}, {}};
+    if (argument == "--version") {
+      return CommandLine{CommandLine::Action::kVersion, {}, false, {}, {}};
+    }
+    const struct {
+      std::string_view option;
+      std::string_view what;
+      std::string CommandLine::*value;
+    } valued[] = {{"--price-book", "a file name", &CommandLine::priceBookPath},
+                  {"--register", "a location", &CommandLine::registerLocation}};
+    const auto* taken = std::ranges::find_if(valued, [&](const auto& v) {
+      return argument == v.option ||
+             (argument.starts_with(v.option) && argument[v.option.size()] == '=');
+    });
+    if (taken != std::end(valued)) {
+      std::string_view value;
+      if (argument.size() > taken->option.size()) {
+        value = argument.substr(taken->option.size() + 1);
       } else if (i + 1 < arguments.size()) {
-        file = arguments[++i];
+        value = arguments[++i];
       }
-      if (file.empty()) return UsageError("option '--price-book' needs a file name");
-      result.priceBookPath = file;
+      if (value.empty()) {
+        return UsageError("option '" + std::string(taken->option) + "' needs " +
+                          std::string(taken->what));
+      }
+      result.*(taken->value) = value;
       continue;
     }
 
@@ -98,6 +113,10 @@ std::string UsageText(std::string_view program) {
       "  --price-book FILE\n"
       "               price from the price-book file FILE in this run instead of the book\n"
       "               last opened in the window (see price-book.md in the documentation)\n"
+      "  --register LOCATION\n"
+      "               keep quotes in the register at LOCATION, a SQLite file or a PostgreSQL\n"
+      "               URI (postgresql://user@host/db), instead of the setting \"register\"\n"
+      "               or the default file\n"
       "  --help       show this help and exit\n"
       "  --version    show the version and the prices' effective date and exit\n"
       "\n"

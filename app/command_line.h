@@ -18,6 +18,9 @@ struct CommandLine {
   bool choosesDisplay = false;
   //! --price-book FILE: the book to price from in this run, instead of the one remembered.
   std::string priceBookPath;
+  //! --register LOCATION: the quote register (a SQLite file or a PostgreSQL URI) for this run,
+  //! instead of the setting "register" or the default SQLite file.
+  std::string registerLocation;
 };
 
 //! `arguments` is argv without the program name. Qt's own options (-platform NAME, -style NAME,

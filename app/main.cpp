@@ -68,7 +68,8 @@ int main(int argc, char* argv[]) {
     std::optional<corvane::StartFailureWatch> watch(std::in_place, kProgram);
     QApplication application(argc, argv);
     watch.reset();
-    return corvane::RunQuoteWindow(kProgram, {}, commandLine.priceBookPath);
+    return corvane::RunQuoteWindow(kProgram, {}, commandLine.priceBookPath,
+                                   commandLine.registerLocation);
   } catch (const std::bad_alloc&) {
     return Fail(corvane::StartFailure::Cause::kOutOfMemory);
   }

@@ -4,14 +4,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <QEvent>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <utility>
 
 #include "app/destroyed_window_watch.h"
 #include "money/escaped_text.h"
+#include "app/register_location.h"
 #include "pricebook/price_book.h"
 #include "qt/locale_separators.h"
 #include "qt/program_settings.h"
@@ -19,6 +23,7 @@
 #include "register/qt/sql_quote_register.h"
 #include "window/qt/frm_tindrel.h"
 #include "window/qt/price_book_actions.h"
+#include "window/qt/quote_actions.h"
 
 namespace corvane {
 namespace {
@@ -46,19 +51,44 @@ QString WhatCannotBeKept() {
   }
   return sentences.join(u' ');
 }
+// Calls back once the watched window has been painted the first time: what can wait for it
+// (opening the register, the draft) does not delay the window's first appearance.
+class AfterFirstPaint final : public QObject {
+ public:
+  AfterFirstPaint(QWidget& window, std::function<void()> then)
+      : window_(window), then_(std::move(then)) {
+    window_.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Paint && then_) {
+      window_.removeEventFilter(this);
+      QTimer::singleShot(0, this, std::exchange(then_, {}));
+    }
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  std::function<void()> then_;
+};
 
 }  // namespace
 
 int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& beforeLoad,
-                   const std::string& priceBookFile) {
+                   const std::string& priceBookFile, const std::string& registerLocation) {
   QApplication::setApplicationName(QStringLiteral("Tindrel"));
   QApplication::setApplicationDisplayName(QString());
 
   try {
+    RegisterOpener quotes(registerLocation);
     FrmTindrel window(FillPriceBook(), SeparatorsFromLocale());
+    window.Quote().SetRegister([&quotes]() -> QuoteRegister& { return quotes(); });
     if (beforeLoad) beforeLoad(window);
     window.Books().OpenAtStart(PathToQString(priceBookFile));
     window.Load();
+    const AfterFirstPaint restore(window, [&window] { window.Quote().RestoreDraft(); });
     window.show();
     // Said once, and everything else works: the settings and quotes there are read as they are.
     if (const QString notKept = WhatCannotBeKept(); !notKept.isEmpty()) {

@@ -4,12 +4,14 @@
 #include <string>
 
 #include "money/shown_price.h"
+#include "quote/quote.h"
 
 namespace corvane {
 
 struct PricedItem {
   std::string description;  //!< e.g. "New package Windows HB 1, discount 10%"
   ShownPrice price;
+  QuoteRequest request;  //!< what was priced, so that the quote sheet can price it as a line
 };
 
 //! The VAT rate as the quote's texts name it: "VAT 14%".

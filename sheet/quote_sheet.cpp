@@ -1,55 +1,38 @@
 #include "sheet/quote_sheet.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "money/errors.h"
-#include "money/format_price.h"
-#include "money/vat.h"
+#include "quotation/amounts.h"
+#include "sheet/priced_line.h"
 
 namespace corvane {
 namespace {
-
-QuoteLine Priced(QuoteLine line) {
-  const Money amount = line.unitExcludingVat.times(line.quantity);
-  line.totalExcludingVat = ShownCents(amount);
-  line.totalIncludingVat = Money::fromDouble(AddVat(amount, line.vat));
-  return line;
-}
-
-SheetTotals Sum(const std::vector<QuoteLine>& lines) {
-  SheetTotals totals;
-  for (const QuoteLine& line : lines) {
-    totals.excludingVat = totals.excludingVat + line.totalExcludingVat;
-    totals.includingVat = totals.includingVat + line.totalIncludingVat;
-  }
-  totals.vat = totals.includingVat - totals.excludingVat;
-  return totals;
-}
 
 void CheckLine(const std::vector<QuoteLine>& lines, std::size_t line) {
   if (line >= lines.size()) throw RangeError("the quote has no such line");
 }
 
+bool SamePrice(const QuoteLine& a, const QuoteLine& b) {
+  return a.basis == b.basis && a.unitPrice == b.unitPrice;
+}
+
 }  // namespace
 
-void QuoteSheet::Add(const PricedItem& item) {
-  QuoteLine line;
-  line.description = item.description;
-  line.unitExcludingVat = item.price.excludingVat;
-  line.vat = item.price.vat;
+void QuoteSheet::Add(const PriceBook& book, const QuoteRequest& request) {
+  std::optional<QuoteLine> line = PricedLine(book, request);
+  if (!line) throw RangeError("the price book gives no price for it");
   std::vector<QuoteLine> lines = lines_;
-  lines.push_back(Priced(std::move(line)));
+  lines.push_back(std::move(*line));
   Replace(std::move(lines));
+  currency_ = CurrencyOf(book);
 }
 
 void QuoteSheet::SetQuantity(std::size_t line, int quantity) {
   CheckLine(lines_, line);
-  if (quantity < kMinQuantity || quantity > kMaxQuantity) {
-    throw RangeError("a quantity must be between 1 and 999");
-  }
   std::vector<QuoteLine> lines = lines_;
-  lines[line].quantity = static_cast<std::int16_t>(quantity);
-  lines[line] = Priced(std::move(lines[line]));
+  lines[line] = AtQuantity(std::move(lines[line]), quantity);
   Replace(std::move(lines));
 }
 
@@ -64,7 +47,7 @@ void QuoteSheet::Clear() {
   Replace({});
 }
 
-void QuoteSheet::SetCustomer(std::string customer) {
+void QuoteSheet::SetCustomer(Customer customer) {
   customer_ = std::move(customer);
   Changed();
 }
@@ -85,16 +68,54 @@ void QuoteSheet::SetValidUntil(QuoteDate validUntil) {
   Changed();
 }
 
-Quotation QuoteSheet::Document(const DealerDetails& dealer, const QuoteTerms& terms) const {
+std::size_t QuoteSheet::LinesPricedElsewhere(const PriceBook& book) const {
+  const BookIdentity identity = IdentityOf(book);
+  return static_cast<std::size_t>(std::count_if(
+      lines_.begin(), lines_.end(), [&](const QuoteLine& line) { return line.book != identity; }));
+}
+
+Repricing QuoteSheet::Reprice(const PriceBook& book) {
+  Repricing result{IdentityOf(book), {}, {}};
+  std::vector<QuoteLine> lines = lines_;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    QuoteLine& line = lines[i];
+    std::optional<QuoteLine> again;
+    try {
+      again = PricedAgain(book, line);
+    } catch (const OverflowError&) {
+    } catch (const RangeError&) {
+    } catch (const FloatingPointError&) {
+      // A price the book cannot work out is one it cannot give: the line keeps its own.
+    }
+    if (!again) {
+      line.keptPrice = true;
+      result.kept.push_back(i);
+      continue;
+    }
+    if (!SamePrice(*again, line)) {
+      again->earlierUnitPrice = line.unitPrice;
+      result.repriced.push_back(i);
+    } else {
+      again->earlierUnitPrice = line.earlierUnitPrice;
+    }
+    line = std::move(*again);
+  }
+  Replace(std::move(lines));
+  currency_ = CurrencyOf(book);
+  return result;
+}
+
+Quotation QuoteSheet::Document(const DealerDetails& dealer) const {
   if (sent_) return *sent_;
   Quotation quotation;
+  quotation.number = number_;
+  quotation.revision = revision_;
   quotation.date = date_;
   quotation.validUntil = validUntil_;
   quotation.customer = customer_;
   quotation.reference = reference_;
   quotation.dealer = dealer;
-  quotation.terms = terms;
-  if (!dealer.currency.empty()) quotation.terms.currency = dealer.currency;
+  quotation.currency = currency_;
   quotation.lines = lines_;
   quotation.totals = totals_;
   return quotation;
@@ -102,25 +123,47 @@ Quotation QuoteSheet::Document(const DealerDetails& dealer, const QuoteTerms& te
 
 void QuoteSheet::Numbered(const Quotation& sent) {
   sent_ = sent;
+  number_ = sent.number;
+  revision_ = sent.revision;
+}
+
+void QuoteSheet::Take(const Quotation& quotation) {
+  lines_ = quotation.lines;
+  totals_ = TotalsOf(lines_);
+  customer_ = quotation.customer;
+  reference_ = quotation.reference;
+  date_ = quotation.date;
+  validUntil_ = quotation.validUntil;
+  if (!quotation.currency.empty()) currency_ = quotation.currency;
+  number_ = quotation.number;
+  revision_ = quotation.revision;
 }
 
 void QuoteSheet::Open(const Quotation& sent) {
-  lines_ = sent.lines;
-  totals_ = sent.totals;
-  customer_ = sent.customer;
-  reference_ = sent.reference;
-  date_ = sent.date;
-  validUntil_ = sent.validUntil;
+  Take(sent);
   sent_ = sent;
   handedOn_ = true;
+}
+
+void QuoteSheet::OpenAsNew(const Quotation& quotation) {
+  Take(quotation);
+  number_.clear();
+  revision_ = 1;
+  Changed();
+}
+
+void QuoteSheet::Restore(const Quotation& draft) {
+  if (draft.status != QuoteStatus::Draft && !draft.number.empty()) return Open(draft);
+  Take(draft);
+  Changed();
 }
 
 // The totals are worked out before anything is replaced, so a sum out of range leaves the sheet
 // as it was.
 void QuoteSheet::Replace(std::vector<QuoteLine> lines) {
-  const SheetTotals totals = Sum(lines);
+  QuotationTotals totals = TotalsOf(lines);
   lines_ = std::move(lines);
-  totals_ = totals;
+  totals_ = std::move(totals);
   Changed();
 }
 

@@ -1,5 +1,6 @@
 #include "sheet/sheet_text.h"
 
+#include "money/vat.h"
 #include "sheet/html.h"
 
 namespace corvane {
@@ -47,7 +48,7 @@ std::vector<std::string> QuoteFacts(const Quotation& quotation) {
 
 std::vector<std::string> CustomerLines(const Quotation& quotation) {
   std::vector<std::string> lines;
-  if (!quotation.customer.empty()) lines.push_back("Customer: " + quotation.customer);
+  if (!quotation.customer.Empty()) lines.push_back("Customer: " + quotation.customer.company);
   if (!quotation.reference.empty()) lines.push_back("Reference: " + quotation.reference);
   return lines;
 }
@@ -58,14 +59,41 @@ std::string ValidityText(const Quotation& quotation) {
 
 std::string WithCurrency(std::string_view label, const Quotation& quotation) {
   std::string text(label);
-  if (!quotation.terms.currency.empty()) text += " (" + quotation.terms.currency + ")";
+  if (!quotation.currency.empty()) text += " (" + quotation.currency + ")";
   return text;
 }
 
-std::array<TotalRow, 3> TotalRows(const Quotation& quotation) {
-  return {TotalRow{WithCurrency("Total excl. VAT", quotation), quotation.totals.excludingVat},
-          TotalRow{WithCurrency("VAT " + quotation.terms.vatRate, quotation), quotation.totals.vat},
-          TotalRow{WithCurrency("Total incl. VAT", quotation), quotation.totals.includingVat}};
+std::vector<TotalRow> TotalRows(const Quotation& quotation, const Separators& separators) {
+  std::vector<TotalRow> rows{
+      TotalRow{WithCurrency("Total excl. VAT", quotation), quotation.totals.excludingVat}};
+  for (const VatRow& rate : quotation.totals.rates) {
+    rows.push_back(TotalRow{WithCurrency("VAT " + VatPercentText(rate.rate) + "% on " +
+                                             FormatPrice(rate.base, separators),
+                                         quotation),
+                            rate.vat});
+  }
+  rows.push_back(
+      TotalRow{WithCurrency("Total incl. VAT", quotation), quotation.totals.includingVat});
+  return rows;
+}
+
+namespace {
+
+std::string InBasis(Money amount, const QuoteLine& line, const Separators& separators) {
+  return FormatPrice(amount, separators) +
+         (line.basis == PriceBasis::IncludingVat ? " incl. VAT" : " excl. VAT");
+}
+
+}  // namespace
+
+std::string UnitPriceText(const QuoteLine& line, const Separators& separators) {
+  return InBasis(line.unitPrice, line, separators);
+}
+
+std::string LineAmountText(const QuoteLine& line, const Separators& separators) {
+  return InBasis(line.basis == PriceBasis::IncludingVat ? line.amounts.includingVat
+                                                        : line.amounts.excludingVat,
+                 line, separators);
 }
 
 std::string SheetPlainText(const Quotation& quotation, const Separators& separators) {
@@ -79,12 +107,11 @@ std::string SheetPlainText(const Quotation& quotation, const Separators& separat
   text += WithCurrency("Amounts", quotation) + ":\n";
   for (const QuoteLine& line : quotation.lines) {
     text += std::to_string(line.quantity) + " x " + line.description + " at " +
-            FormatPrice(line.unitExcludingVat, separators) +
-            " excl. VAT: " + FormatPrice(line.totalExcludingVat, separators) + " excl. VAT, " +
-            FormatPrice(line.totalIncludingVat, separators) + " incl. VAT\n";
+            UnitPriceText(line, separators) + " (VAT " + VatPercentText(line.vat) +
+            "%): " + LineAmountText(line, separators) + "\n";
   }
   text += "\n";
-  for (const TotalRow& row : TotalRows(quotation)) {
+  for (const TotalRow& row : TotalRows(quotation, separators)) {
     text += row.label + ": " + FormatPrice(row.amount, separators) + "\n";
   }
   text += "\n";
@@ -116,17 +143,17 @@ std::string SheetHtml(const Quotation& quotation, const Separators& separators) 
   html +=
       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">\n"
       "<thead><tr><th align=\"left\">Description</th><th align=\"right\">Qty</th>";
-  for (const char* heading : {"Unit excl. VAT", "Excl. VAT", "Incl. VAT"}) {
+  for (const char* heading : {"Unit price", "VAT", "Amount"}) {
     html += "<th align=\"right\">" + EscapeHtml(WithCurrency(heading, quotation)) + "</th>";
   }
   html += "</tr></thead>\n";
   for (const QuoteLine& line : quotation.lines) {
     html += "<tr>" + cell(line.description) + cell(std::to_string(line.quantity), true) +
-            cell(FormatPrice(line.unitExcludingVat, separators), true) +
-            cell(FormatPrice(line.totalExcludingVat, separators), true) +
-            cell(FormatPrice(line.totalIncludingVat, separators), true) + "</tr>\n";
+            cell(UnitPriceText(line, separators), true) +
+            cell(VatPercentText(line.vat) + "%", true) +
+            cell(LineAmountText(line, separators), true) + "</tr>\n";
   }
-  for (const TotalRow& row : TotalRows(quotation)) {
+  for (const TotalRow& row : TotalRows(quotation, separators)) {
     html += "<tr><td colspan=\"4\" align=\"right\"><b>" + EscapeHtml(row.label) +
             "</b></td><td align=\"right\"><b>" + EscapeHtml(FormatPrice(row.amount, separators)) +
             "</b></td></tr>\n";

@@ -3,13 +3,12 @@
 // words the printed quotation uses come from here too.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "money/format_price.h"
-#include "sheet/quotation.h"
+#include "quotation/quotation.h"
 
 namespace corvane {
 
@@ -39,8 +38,14 @@ struct TotalRow {
   std::string label;
   Money amount;
 };
-//! Total excl. VAT, the VAT at its rate and the total incl. VAT, each labelled with the currency.
-std::array<TotalRow, 3> TotalRows(const Quotation& quotation);
+//! Total excl. VAT, the VAT of each rate on its lines ("VAT 14% on 1,234.00") and the total incl.
+//! VAT, each labelled with the currency.
+std::vector<TotalRow> TotalRows(const Quotation& quotation, const Separators& separators = {});
+
+//! The unit price and the line's amount in the line's basis, marked when including VAT, so that
+//! the quantity times the one is the other: "750.00 incl. VAT".
+std::string UnitPriceText(const QuoteLine& line, const Separators& separators);
+std::string LineAmountText(const QuoteLine& line, const Separators& separators);
 
 //! Plain text, one line of text to a line of the quote; for an email or a plain-text editor.
 std::string SheetPlainText(const Quotation& quotation, const Separators& separators);

@@ -166,10 +166,10 @@ void QuoteWindow::Combo3_Enter() {
 }
 
 void QuoteWindow::Combo1_LostFocus() {
-  EnterIn(c_.Combo1, &QuoteWindow::Combo1_Click);
+  EnterIn(c_.Combo1, &QuoteWindow::Combo1_Click, true);
 }
 void QuoteWindow::Combo2_LostFocus() {
-  EnterIn(c_.Combo2, &QuoteWindow::Combo2_Click);
+  EnterIn(c_.Combo2, &QuoteWindow::Combo2_Click, true);
 }
 void QuoteWindow::Combo3_LostFocus() {
   CommitDiscount();
@@ -181,7 +181,7 @@ void QuoteWindow::List1_Click() {
   item.item = Narrow16(std::int64_t{c_.List1.ListIndex()} + 1);
   const Presentation shown = Present(Price(book_, item), separators_, book_.vendorPhone);
   ShowPrice(shown.price, c_.txtSuppExcl, c_.txtSuppIncl);
-  itemShown_ = PricedItem{Describe(book_, item), shown.price};
+  itemShown_ = PricedItem{Describe(book_, item), shown.price, item};
 }
 
 void QuoteWindow::optAge_Click(std::int16_t /*index*/) {
@@ -262,7 +262,7 @@ void QuoteWindow::Show(const QuoteRequest& request) {
     case Quote::Outcome::Priced:
       NoteCrossGradeBoxes("");
       ShowPrice(shown.price, c_.txtExclPrice, c_.txtInclPrice);
-      crossGradeShown_ = PricedItem{Describe(book_, request), shown.price};
+      crossGradeShown_ = PricedItem{Describe(book_, request), shown.price, request};
       return;
     case Quote::Outcome::Refused:
       for (const RefusalStep& step : shown.steps) {
@@ -319,22 +319,26 @@ void QuoteWindow::CommitStep() {
 
 // Enter on the chosen entry's own text commits to it and chooses nothing anew: choosing a From
 // package again would refill the To list and drop the To package chosen since.
-void QuoteWindow::EnterIn(ComboBox& combo, void (QuoteWindow::*choose)()) {
+void QuoteWindow::EnterIn(ComboBox& combo, void (QuoteWindow::*choose)(), bool leaving) {
   if (combo.ListIndex() >= 0) return CommitStep();
   const std::vector<std::string> entries = EntryTexts(combo);
   const std::optional<int> chosen = TypedChoice(entries, combo.Text());
-  if (!chosen) return SayWhyNothingIsChosen(entries, combo.Text());
+  if (!chosen) return SayWhyNothingIsChosen(entries, combo.Text(), leaving);
   combo.SetListIndex(*chosen);
   (this->*choose)();
 }
 
-// A text that several entries hold leaves the dealer to pick one from the finder; a text that none
-// holds is a typing error, and the empty boxes say so.
+// A text that several entries hold leaves the dealer to pick one from the finder, but once the
+// field is left nothing is being picked, and the empty boxes say why, as for a text that none
+// holds, a typing error.
 void QuoteWindow::SayWhyNothingIsChosen(const std::vector<std::string>& entries,
-                                        const std::string& typed) {
-  if (FoldForFinding(typed).empty() || !OfferedEntries(entries, typed).empty()) return;
+                                        const std::string& typed, bool leaving) {
+  if (FoldForFinding(typed).empty()) return;
+  const std::vector<int> offered = OfferedEntries(entries, typed);
+  if (!offered.empty() && !leaving) return;
   ClearCrossGradeBoxes();
-  NoteCrossGradeBoxes(kNoPriceNote, NoMatchText(typed));
+  NoteCrossGradeBoxes(
+      kNoPriceNote, offered.empty() ? NoMatchText(typed) : SeveralMatchText(typed, offered.size()));
 }
 
 void QuoteWindow::CommitDiscount() {

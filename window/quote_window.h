@@ -128,9 +128,11 @@ class QuoteWindow {
   void Quietly(void (QuoteWindow::*handler)());
   //! Shows the warnings held back since the last step.
   void CommitStep();
-  //! Chooses the entry a typed text names, or commits to the entry the field shows.
-  void EnterIn(ComboBox& combo, void (QuoteWindow::*choose)());
-  void SayWhyNothingIsChosen(const std::vector<std::string>& entries, const std::string& typed);
+  //! Chooses the entry a typed text names, or commits to the entry the field shows. `leaving`:
+  //! the focus left the field, so a text several entries hold is no longer being picked from.
+  void EnterIn(ComboBox& combo, void (QuoteWindow::*choose)(), bool leaving = false);
+  void SayWhyNothingIsChosen(const std::vector<std::string>& entries, const std::string& typed,
+                             bool leaving);
   void CommitDiscount();
   //! 2 if age button 2 is selected, else 1 if age button 1 is, else 0 (the oldest package).
   int AgeBand() const;

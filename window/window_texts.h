@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,11 @@ inline constexpr std::string_view kNoPriceNote = "no price";
 //! Why the price boxes are empty after a From or To text that no entry holds.
 inline std::string NoMatchText(std::string_view typed) {
   return "No package matches '" + std::string(typed) + "'";
+}
+
+//! Why the price boxes are empty after a From or To text that several entries hold was left.
+inline std::string SeveralMatchText(std::string_view typed, std::size_t count) {
+  return std::to_string(count) + " packages match '" + std::string(typed) + "': choose one";
 }
 
 //! The price-box text of the item frame when a list mode starts, with "." standing for the user's

@@ -13,11 +13,25 @@
 
 #include "qt/announcer.h"
 #include "qt/qt_text.h"
+#include "register/memory_quote_register.h"
 
 namespace corvane {
 namespace {
 
 enum Column : int { kNumber, kDate, kCustomer, kTotal, kColumns };
+
+std::vector<std::size_t> Matching(const std::vector<RegisterEntry>& entries,
+                                  const std::string& text) {
+  const std::string folded = FoldedForSearch(text);
+  std::vector<std::size_t> found;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (FoldedForSearch(entries[i].customer).find(folded) != std::string::npos ||
+        FoldedForSearch(entries[i].number).find(folded) != std::string::npos) {
+      found.push_back(i);
+    }
+  }
+  return found;
+}
 
 }  // namespace
 
@@ -143,7 +157,7 @@ QuotesWindow::QuotesWindow(QuoteRegister& quotes, Separators separators,
 
 void QuotesWindow::Reload() {
   try {
-    model_->SetEntries(quotes_.Entries());
+    model_->SetEntries(quotes_.Entries({}));
     model_->SetFilter(search_->text());
     const int count = model_->rowCount({});
     Say(count == 1 ? QStringLiteral("1 quote kept") : QStringLiteral("%1 quotes kept").arg(count));

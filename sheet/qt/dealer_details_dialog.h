@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "sheet/dealer_details.h"
+#include "quotation/dealer_details.h"
 
 class QLabel;
 class QLineEdit;

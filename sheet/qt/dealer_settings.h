@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "sheet/dealer_details.h"
+#include "quotation/dealer_details.h"
 
 class QSettings;
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "money/vat.h"
 #include "qt/qt_text.h"
 #include "sheet/sheet_text.h"
 
@@ -114,14 +115,14 @@ class QuotationLayout {
                                 Qt::AlignRight});
     }
     headings_ = {QStringLiteral("Description"), QStringLiteral("Qty")};
-    for (const char* heading : {"Unit excl. VAT", "Excl. VAT", "Incl. VAT"}) {
-      headings_ << ToQString(WithCurrency(heading, q_));
-    }
+    headings_ << ToQString(WithCurrency("Unit price", q_)) << QStringLiteral("VAT")
+              << ToQString(WithCurrency("Amount", q_));
     headingHeight_ = RowHeight(fonts_.bold, headings_);
     for (const QuoteLine& line : q_.lines) {
       rows_.push_back({ToQString(line.description), QString::number(line.quantity),
-                       Price(line.unitExcludingVat), Price(line.totalExcludingVat),
-                       Price(line.totalIncludingVat)});
+                       ToQString(UnitPriceText(line, separators_)),
+                       ToQString(VatPercentText(line.vat) + "%"),
+                       ToQString(LineAmountText(line, separators_))});
       rowHeights_.push_back(RowHeight(fonts_.text, rows_.back()));
     }
     closingHeight_ = Closing(0, false);
@@ -212,7 +213,7 @@ class QuotationLayout {
     if (paint) pages_.Rule(y);
     y += 2;
     const double labelWidth = pages_.Width() - kAmountWidth;
-    for (const TotalRow& row : TotalRows(q_)) {
+    for (const TotalRow& row : TotalRows(q_, separators_)) {
       const QString label = ToQString(row.label);
       if (paint) {
         pages_.Text(fonts_.bold, label, 0, y + kPadding, labelWidth - kPadding, Qt::AlignRight);

@@ -4,7 +4,7 @@
 #include <QByteArray>
 
 #include "money/format_price.h"
-#include "sheet/quotation.h"
+#include "quotation/quotation.h"
 
 class QPagedPaintDevice;
 

@@ -1,12 +1,14 @@
 #include "sheet/qt/quote_sheet_window.h"
 
 #include <QApplication>
+#include <QCompleter>
 #include <QDate>
 #include <QDateEdit>
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,13 +16,16 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStringListModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -31,17 +36,20 @@
 #include <utility>
 
 #include "money/escaped_text.h"
+#include "money/vat.h"
 #include "qt/announcer.h"
 #include "qt/clipboard.h"
 #include "qt/fit_to_screen.h"
 #include "qt/program_settings.h"
 #include "qt/qt_text.h"
 #include "qt/save_file.h"
+#include "quotation/quote_status.h"
 #include "register/qt/quotes_window.h"
-#include "register/qt/sql_quote_register.h"
+#include "sheet/priced_line.h"
 #include "sheet/qt/dealer_details_dialog.h"
 #include "sheet/qt/dealer_settings.h"
 #include "sheet/qt/quote_document.h"
+#include "sheet/repricing_text.h"
 #include "sheet/sheet_text.h"
 #include "window/event_boundary.h"
 
@@ -53,10 +61,12 @@ QString ShownPath(const QString& path) {
   return ToQString(Escaped(ToStdString(QDir::toNativeSeparators(path))));
 }
 
-enum Column : int { kDescription, kQuantity, kUnitPrice, kExcludingVat, kIncludingVat, kColumns };
+enum Column : int { kDescription, kQuantity, kUnitPrice, kVatRate, kAmount, kColumns };
 
 constexpr std::int64_t kUnixEpochJulianDay = 2440588;
 const QString kApplicationTitle = QStringLiteral("Tindrel");
+// Set once the dealer has been told that the old "Currency" setting no longer applies.
+const QString kCurrencyNoted = QStringLiteral("dealer/currencyIgnoredNoted");
 
 QuoteDate Today() {
   return QuoteDate(std::chrono::days(QDate::currentDate().toJulianDay() - kUnixEpochJulianDay));
@@ -83,13 +93,19 @@ QPushButton* AddButton(QHBoxLayout& row, const QString& caption, const char* nam
   return button;
 }
 
+QLineEdit* Field(const char* name) {
+  auto* field = new QLineEdit;
+  field->setObjectName(QLatin1String(name));
+  return field;
+}
+
 // The label names the currency, which depends on the quote shown; it is set with the amount.
-QLabel* AddTotal(QFormLayout& form, const char* name) {
+QLabel* AddTotal(QFormLayout& form, const char* name, QLabel*& label) {
   auto* value = new QLabel;
   value->setObjectName(QLatin1String(name));
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  auto* label = new QLabel;
+  label = new QLabel;
   label->setBuddy(value);
   form.addRow(label, value);
   return value;
@@ -104,29 +120,48 @@ bool Confirmed(QWidget* parent, const QString& question, QMessageBox::StandardBu
 
 }  // namespace
 
-QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, MessageSink& messages,
+QuoteSheetWindow::QuoteSheetWindow(Separators separators, const PriceBook& book,
+                                   SheetController::RegisterSource source, MessageSink& messages,
                                    QWidget* parent)
     : QWidget(parent, Qt::Window),
       separators_(std::move(separators)),
-      terms_(std::move(terms)),
+      book_(&book),
+      source_(source),
+      controller_(std::move(source), [this](const std::string& text) { Say(ToQString(text)); }),
       dealer_(LoadDealerDetails(*ProgramSettings())),
       messages_(messages),
-      customer_(new QLineEdit),
-      reference_(new QLineEdit),
+      company_(Field("txtCustomer")),
+      contact_(Field("txtContact")),
+      address_(new QPlainTextEdit),
+      vatNumber_(Field("txtVatNumber")),
+      email_(Field("txtEmail")),
+      telephone_(Field("txtTelephone")),
+      companies_(new QStringListModel(this)),
+      completer_(new QCompleter(companies_, this)),
+      reference_(Field("txtReference")),
       number_(new QLabel),
       date_(new QLabel),
       validUntil_(new QDateEdit),
       lines_(new QTableWidget(0, kColumns)),
       totalExcluding_(nullptr),
+      vatLabel_(nullptr),
       vat_(nullptr),
       totalIncluding_(nullptr),
+      totalExcludingLabel_(nullptr),
+      totalIncludingLabel_(nullptr),
       status_(new QLabel),
       asNew_(nullptr),
       announcer_(new Announcer(*this)) {
   setObjectName(QStringLiteral("quoteSheet"));
   setWindowTitle(QStringLiteral("Quotation"));
-  customer_->setObjectName(QStringLiteral("txtCustomer"));
-  reference_->setObjectName(QStringLiteral("txtReference"));
+  controller_.SetDealer(dealer_);
+  address_->setObjectName(QStringLiteral("txtAddress"));
+  address_->setTabChangesFocus(true);
+  address_->setFixedHeight(address_->fontMetrics().lineSpacing() * 3 + 2 * address_->frameWidth() +
+                           8);
+  completer_->setCaseSensitivity(Qt::CaseInsensitive);
+  completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+  company_->setCompleter(completer_);
   number_->setObjectName(QStringLiteral("lblNumber"));
   date_->setObjectName(QStringLiteral("lblDate"));
   validUntil_->setObjectName(QStringLiteral("dtpValidUntil"));
@@ -144,12 +179,21 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
   status_->setAccessibleName(QStringLiteral("Status"));
   status_->setWordWrap(true);
 
-  auto* heading = new QFormLayout;
-  heading->addRow(QStringLiteral("&Customer:"), customer_);
-  heading->addRow(QStringLiteral("&Reference:"), reference_);
-  heading->addRow(QStringLiteral("Number:"), number_);
-  heading->addRow(QStringLiteral("Date:"), date_);
-  heading->addRow(QStringLiteral("&Valid until:"), validUntil_);
+  auto* buyer = new QFormLayout;
+  buyer->addRow(QStringLiteral("&Customer:"), company_);
+  buyer->addRow(QStringLiteral("C&ontact:"), contact_);
+  buyer->addRow(QStringLiteral("&Address:"), address_);
+  buyer->addRow(QStringLiteral("VAT &number:"), vatNumber_);
+  buyer->addRow(QStringLiteral("&E-mail:"), email_);
+  buyer->addRow(QStringLiteral("&Telephone:"), telephone_);
+  auto* facts = new QFormLayout;
+  facts->addRow(QStringLiteral("&Reference:"), reference_);
+  facts->addRow(QStringLiteral("Number:"), number_);
+  facts->addRow(QStringLiteral("Date:"), date_);
+  facts->addRow(QStringLiteral("&Valid until:"), validUntil_);
+  auto* heading = new QHBoxLayout;
+  heading->addLayout(buyer, 3);
+  heading->addLayout(facts, 2);
 
   lines_->setAccessibleName(QStringLiteral("Quote lines"));
   lines_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -162,13 +206,9 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
 
   auto* totals = new QFormLayout;
   totals->setLabelAlignment(Qt::AlignRight);
-  totalExcluding_ = AddTotal(*totals, "lblTotalExcl");
-  vat_ = AddTotal(*totals, "lblVat");
-  totalIncluding_ = AddTotal(*totals, "lblTotalIncl");
-  for (int row = 0; row < 3; ++row) {
-    totalLabels_[static_cast<std::size_t>(row)] =
-        qobject_cast<QLabel*>(totals->itemAt(row, QFormLayout::LabelRole)->widget());
-  }
+  totalExcluding_ = AddTotal(*totals, "lblTotalExcl", totalExcludingLabel_);
+  vat_ = AddTotal(*totals, "lblVat", vatLabel_);
+  totalIncluding_ = AddTotal(*totals, "lblTotalIncl", totalIncludingLabel_);
   auto* totalsRow = new QHBoxLayout;
   totalsRow->addWidget(status_, 1);
   totalsRow->addLayout(totals);
@@ -179,7 +219,7 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
   QPushButton* quotes = AddButton(*buttons, QStringLiteral("&Quotes..."), "cmdQuotes");
   asNew_ = AddButton(*buttons, QStringLiteral("As &new quote"), "cmdAsNew");
   buttons->addStretch();
-  QPushButton* copy = AddButton(*buttons, QStringLiteral("C&opy quote"), "cmdCopyQuote");
+  QPushButton* copy = AddButton(*buttons, QStringLiteral("Cop&y quote"), "cmdCopyQuote");
   QPushButton* print = AddButton(*buttons, QStringLiteral("&Print..."), "cmdPrint");
   QPushButton* save = AddButton(*buttons, QStringLiteral("&Save as PDF..."), "cmdSavePdf");
 
@@ -197,19 +237,25 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
   layout->addWidget(lines_, 1);
   layout->addLayout(totalsRow);
   layout->addLayout(buttons);
-  FitToScreen(*this, QSize(760, 460));
+  FitToScreen(*this, QSize(820, 560));
 
-  connect(customer_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    sheet_.SetCustomer(ToStdString(text));
-    Refresh();
+  connect(company_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    OfferCustomers(text);
+    BuyerEdited();
+  });
+  connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
+          &QuoteSheetWindow::FillBuyer);
+  for (QLineEdit* field : {contact_, vatNumber_, email_, telephone_}) {
+    connect(field, &QLineEdit::textEdited, this, &QuoteSheetWindow::BuyerEdited);
+  }
+  connect(address_, &QPlainTextEdit::textChanged, this, [this] {
+    if (ToQString(Sheet().Buyer().address) != address_->toPlainText()) BuyerEdited();
   });
   connect(reference_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    sheet_.SetReference(ToStdString(text));
-    Refresh();
+    Change([&](QuoteSheet& sheet) { sheet.SetReference(ToStdString(text)); });
   });
   connect(validUntil_, &QDateEdit::dateChanged, this, [this](const QDate& date) {
-    sheet_.SetValidUntil(FromQDate(date));
-    Refresh();
+    Change([&](QuoteSheet& sheet) { sheet.SetValidUntil(FromQDate(date)); });
   });
   connect(clear, &QPushButton::clicked, this, &QuoteSheetWindow::ClearLines);
   connect(dealer, &QPushButton::clicked, this, &QuoteSheetWindow::ShowDealerDetails);
@@ -221,8 +267,9 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
   auto* remove =
       new QShortcut(QKeySequence::Delete, lines_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
   connect(remove, &QShortcut::activated, this, &QuoteSheetWindow::RemoveSelectedLine);
-  sheet_.SetDates(Today(), Today() + std::chrono::days(dealer_.validityDays));
+  controller_.StartOn(Today(), Today() + std::chrono::days(dealer_.validityDays));
   Refresh();
+  NoteOldCurrency();
 }
 
 QuoteSheetWindow::~QuoteSheetWindow() = default;
@@ -232,10 +279,35 @@ void QuoteSheetWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void QuoteSheetWindow::Add(const PricedItem& item) {
-  DeliverEvent(messages_, [&] { sheet_.Add(item); });
+void QuoteSheetWindow::NoteOldCurrency() {
+  const std::unique_ptr<QSettings> settings = ProgramSettings();
+  if (dealer_.currency.empty() || settings->value(kCurrencyNoted).toBool()) return;
+  settings->setValue(kCurrencyNoted, true);
+  Say(QStringLiteral("The dealer's currency \"%1\" is no longer used: a quotation is in the "
+                     "currency of the price book that priced it.")
+          .arg(ToQString(Escaped(dealer_.currency))));
+}
+
+void QuoteSheetWindow::Change(const std::function<void(QuoteSheet&)>& change) {
+  DeliverEvent(messages_, [&] { controller_.Change(change); });
   Refresh();
+}
+
+void QuoteSheetWindow::Add(const PricedItem& item) {
+  Change([&](QuoteSheet& sheet) { sheet.Add(*book_, item.request); });
   lines_->selectRow(lines_->rowCount() - 1);
+}
+
+bool QuoteSheetWindow::RestoreDraft() {
+  if (!controller_.RestoreDraft()) return false;
+  // A restored draft is not yet handed on: closing asks again.
+  Refresh();
+  Say(QStringLiteral("The quote left on the sheet last time is back."));
+  return true;
+}
+
+void QuoteSheetWindow::DiscardDraft() {
+  controller_.DiscardDraft();
 }
 
 QString QuoteSheetWindow::Status() const {
@@ -247,82 +319,162 @@ void QuoteSheetWindow::Say(const QString& text) {
   announcer_->Announce(text);
 }
 
-QuoteRegister* QuoteSheetWindow::Register() {
-  if (!registerTried_) {
-    registerTried_ = true;
-    try {
-      register_ = SqlQuoteRegister::Open(DefaultRegisterPath());
-    } catch (const RegisterError& error) {
-      notKept_ = ToQString(error.what());
-      messages_.ShowError(error.what());
+Customer QuoteSheetWindow::BuyerShown() const {
+  return Customer{ToStdString(company_->text()),        ToStdString(contact_->text()),
+                  ToStdString(address_->toPlainText()), ToStdString(vatNumber_->text()),
+                  ToStdString(email_->text()),          ToStdString(telephone_->text())};
+}
+
+void QuoteSheetWindow::BuyerEdited() {
+  const Customer buyer = BuyerShown();
+  if (buyer == Sheet().Buyer()) return;
+  Change([&](QuoteSheet& sheet) { sheet.SetCustomer(buyer); });
+}
+
+// The register's customers whose company holds the text; a register that cannot be read offers
+// none, which the draft's own message already explains.
+void QuoteSheetWindow::OfferCustomers(const QString& text) {
+  QStringList names;
+  try {
+    if (!text.trimmed().isEmpty()) {
+      for (const Customer& c : source_().Customers(ToStdString(text.trimmed()))) {
+        names << ToQString(c.company);
+      }
     }
+  } catch (const RegisterError&) {
   }
-  return register_.get();
+  companies_->setStringList(names);
+}
+
+void QuoteSheetWindow::FillBuyer(const QString& company) {
+  try {
+    for (const Customer& c : source_().Customers(ToStdString(company))) {
+      if (ToQString(c.company) != company) continue;
+      Change([&](QuoteSheet& sheet) { sheet.SetCustomer(c); });
+      return;
+    }
+  } catch (const RegisterError& error) {
+    Say(ToQString(error.what()));
+  }
 }
 
 std::optional<Quotation> QuoteSheetWindow::Sendable() {
-  if (sheet_.Empty()) {
+  if (Sheet().Empty()) {
     Say(QStringLiteral("The quote has no lines: add a price with Add to quote first."));
     return std::nullopt;
   }
-  Quotation quotation = sheet_.Document(dealer_, terms_);
-  if (!quotation.number.empty()) return quotation;
-  QuoteRegister* kept = Register();
-  if (kept == nullptr) return quotation;
-  try {
-    quotation = kept->Keep(quotation);
-  } catch (const RegisterError& error) {
-    messages_.ShowError(error.what());
+  if (const std::optional<Quotation>& sent = Sheet().Sent()) {
+    const QuoteStatus shown = ShownStatus(*sent, Today());
+    if (MayResend(shown)) return *sent;
+    Say(QStringLiteral("%1 is %2: it cannot be sent again as it is. \"As new quote\" makes a new "
+                       "quote of its lines.")
+            .arg(ToQString(NumberWithRevision(*sent)),
+                 ToQString(std::string(StatusName(shown))).toLower()));
     return std::nullopt;
   }
-  sheet_.Numbered(quotation);
+  if (Sheet().Buyer().Empty()) {
+    std::optional<QString> who;
+    if (askCustomer_) {
+      who = askCustomer_();
+    } else {
+      bool ok = false;
+      const QString answer = QInputDialog::getItem(
+          this, kApplicationTitle, QStringLiteral("The quote has no customer. Who is it for?"),
+          {QStringLiteral("Cash customer")}, 0, true, &ok);
+      if (ok) who = answer;
+    }
+    if (!who || who->trimmed().isEmpty()) {
+      Say(QStringLiteral("The quote was not handed on: a quote is numbered only with a customer."));
+      return std::nullopt;
+    }
+    Customer buyer = Sheet().Buyer();
+    buyer.company = ToStdString(who->trimmed());
+    Change([&](QuoteSheet& sheet) { sheet.SetCustomer(buyer); });
+  }
+  Quotation quotation = Sheet().Document(dealer_);
+  quotation.date = Today();
+  try {
+    QuoteRegister& reg = source_();
+    quotation = reg.Keep(quotation);
+    reg.KeepCustomer(quotation.customer);
+    notKept_.clear();
+  } catch (const RegisterError& error) {
+    // The quote goes out all the same, without a number, and the sheet says it was not kept.
+    notKept_ = ToQString(error.what());
+    quotation.number.clear();
+    return quotation;
+  }
+  DeliverEvent(messages_,
+               [&] { controller_.Change([&](QuoteSheet& sheet) { sheet.Numbered(quotation); }); });
   if (quotes_ != nullptr) quotes_->Reload();
   Refresh();
   return quotation;
 }
 
+void QuoteSheetWindow::HandedOn() {
+  controller_.Change([](QuoteSheet& sheet) { sheet.MarkHandedOn(); });
+}
+
+void QuoteSheetWindow::ShowNumber() {
+  const std::optional<Quotation>& sent = Sheet().Sent();
+  QString text;
+  if (sent) {
+    text = QStringLiteral("%1 (%2)").arg(
+        ToQString(NumberWithRevision(*sent)),
+        ToQString(std::string(StatusName(ShownStatus(*sent, Today())))));
+  } else if (!Sheet().Number().empty()) {
+    text = QStringLiteral("%1 rev. %2 when it goes out again")
+               .arg(ToQString(Sheet().Number()))
+               .arg(Sheet().Revision() + 1);
+  } else if (!notKept_.isEmpty()) {
+    text = QStringLiteral("none: the quote was not kept (%1)").arg(notKept_);
+  } else {
+    text = QStringLiteral("given when first copied, printed or saved");
+  }
+  number_->setText(text);
+  asNew_->setEnabled(!Sheet().Number().empty());
+}
+
 void QuoteSheetWindow::Refresh() {
+  const QuoteSheet& sheet = Sheet();
+  const Customer& buyer = sheet.Buyer();
   // Set only when it differs, so that the field being typed in keeps its cursor.
-  for (auto [field, text] : {std::pair{customer_, ToQString(sheet_.Customer())},
-                             std::pair{reference_, ToQString(sheet_.Reference())}}) {
+  for (auto [field, text] : {std::pair{company_, ToQString(buyer.company)},
+                             std::pair{contact_, ToQString(buyer.contact)},
+                             std::pair{vatNumber_, ToQString(buyer.vatNumber)},
+                             std::pair{email_, ToQString(buyer.email)},
+                             std::pair{telephone_, ToQString(buyer.telephone)},
+                             std::pair{reference_, ToQString(sheet.Reference())}}) {
     if (field->text() != text) field->setText(text);
   }
-  const std::string number = sheet_.Number();
-  number_->setText(number.empty() ? (registerTried_ && !register_
-                                         ? QStringLiteral("none: quotes are not kept")
-                                         : QStringLiteral("given when first copied, printed or "
-                                                          "saved"))
-                                  : ToQString(number));
-  asNew_->setEnabled(!number.empty());
-  date_->setText(ToQString(DateText(sheet_.Date())));
+  if (address_->toPlainText() != ToQString(buyer.address)) {
+    const QSignalBlocker quiet(address_);
+    address_->setPlainText(ToQString(buyer.address));
+  }
+  ShowNumber();
+  date_->setText(ToQString(DateText(sheet.Date())));
   {
     const QSignalBlocker quiet(validUntil_);
-    validUntil_->setMinimumDate(ToQDate(sheet_.Date()));
-    validUntil_->setDate(ToQDate(sheet_.ValidUntil()));
+    validUntil_->setMinimumDate(ToQDate(sheet.Date()));
+    validUntil_->setDate(ToQDate(sheet.ValidUntil()));
   }
-  const Quotation shown = sheet_.Document(dealer_, terms_);
+  const Quotation shown = sheet.Document(dealer_);
   lines_->setHorizontalHeaderLabels({QStringLiteral("Description"), QStringLiteral("Qty"),
-                                     ToQString(WithCurrency("Unit excl. VAT", shown)),
-                                     ToQString(WithCurrency("Excl. VAT", shown)),
-                                     ToQString(WithCurrency("Incl. VAT", shown))});
-  const auto rows = TotalRows(shown);
-  const std::array<QLabel*, 3> totals = {totalExcluding_, vat_, totalIncluding_};
-  for (std::size_t i = 0; i < totals.size(); ++i) {
-    const QString label = ToQString(rows[i].label);
-    totalLabels_[i]->setText(label + QLatin1Char(':'));
-    totals[i]->setAccessibleName(label);
-  }
+                                     ToQString(WithCurrency("Unit price", shown)),
+                                     QStringLiteral("VAT"),
+                                     ToQString(WithCurrency("Amount", shown))});
 
   lines_->setRowCount(0);
-  const auto& lines = sheet_.Lines();
+  const auto& lines = sheet.Lines();
   lines_->setRowCount(static_cast<int>(lines.size()));
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int row = static_cast<int>(i);
     const QuoteLine& line = lines[i];
-    lines_->setItem(row, kDescription, ReadOnlyItem(ToQString(line.description), Qt::AlignLeft));
-    lines_->setItem(
-        row, kUnitPrice,
-        ReadOnlyItem(ToQString(FormatPrice(line.unitExcludingVat, separators_)), Qt::AlignRight));
+    QString description = ToQString(line.description);
+    if (line.keptPrice) description += QStringLiteral(" (price kept: the book in use has none)");
+    lines_->setItem(row, kDescription, ReadOnlyItem(description, Qt::AlignLeft));
+    lines_->setItem(row, kVatRate,
+                    ReadOnlyItem(ToQString(VatPercentText(line.vat) + "%"), Qt::AlignRight));
     auto* quantity = new QSpinBox;
     quantity->setRange(kMinQuantity, kMaxQuantity);
     quantity->setValue(line.quantity);
@@ -334,79 +486,134 @@ void QuoteSheetWindow::Refresh() {
   ShowTotals();
 }
 
-// Only the lines' totals and the sums are rewritten: the quantity box being edited stays.
+// Only the lines' amounts and the sums are rewritten: the quantity box being edited stays.
 void QuoteSheetWindow::ShowTotals() {
-  const auto& lines = sheet_.Lines();
+  const auto& lines = Sheet().Lines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int row = static_cast<int>(i);
-    lines_->setItem(row, kExcludingVat,
-                    ReadOnlyItem(ToQString(FormatPrice(lines[i].totalExcludingVat, separators_)),
-                                 Qt::AlignRight));
-    lines_->setItem(row, kIncludingVat,
-                    ReadOnlyItem(ToQString(FormatPrice(lines[i].totalIncludingVat, separators_)),
-                                 Qt::AlignRight));
+    const QuoteLine& line = lines[i];
+    QString unit = ToQString(UnitPriceText(line, separators_));
+    if (line.earlierUnitPrice) {
+      unit += QStringLiteral(" (was %1)")
+                  .arg(ToQString(FormatPrice(*line.earlierUnitPrice, separators_)));
+    }
+    lines_->setItem(row, kUnitPrice, ReadOnlyItem(unit, Qt::AlignRight));
+    lines_->setItem(row, kAmount,
+                    ReadOnlyItem(ToQString(LineAmountText(line, separators_)), Qt::AlignRight));
   }
-  const SheetTotals& totals = sheet_.Totals();
-  totalExcluding_->setText(ToQString(FormatPrice(totals.excludingVat, separators_)));
-  vat_->setText(ToQString(FormatPrice(totals.vat, separators_)));
-  totalIncluding_->setText(ToQString(FormatPrice(totals.includingVat, separators_)));
+  const Quotation shown = Sheet().Document(dealer_);
+  const std::vector<TotalRow> rows = TotalRows(shown, separators_);
+  // The first and last rows are the totals; between them one row per VAT rate, or a plain "VAT"
+  // while there are no lines.
+  const auto labelled = [](QLabel* label, QLabel* value, const QString& name, const QString& text) {
+    label->setText(name + QLatin1Char(':'));
+    value->setAccessibleName(name);
+    value->setText(text);
+  };
+  labelled(totalExcludingLabel_, totalExcluding_, ToQString(rows.front().label),
+           ToQString(FormatPrice(rows.front().amount, separators_)));
+  labelled(totalIncludingLabel_, totalIncluding_, ToQString(rows.back().label),
+           ToQString(FormatPrice(rows.back().amount, separators_)));
+  QStringList names;
+  QStringList amounts;
+  for (std::size_t i = 1; i + 1 < rows.size(); ++i) {
+    names << ToQString(rows[i].label) + QLatin1Char(':');
+    amounts << ToQString(FormatPrice(rows[i].amount, separators_));
+  }
+  if (names.isEmpty()) {
+    names << ToQString(WithCurrency("VAT", shown)) + QLatin1Char(':');
+    amounts << ToQString(FormatPrice(Money(), separators_));
+  }
+  vatLabel_->setText(names.join(QLatin1Char('\n')));
+  vat_->setText(amounts.join(QLatin1Char('\n')));
+  vat_->setAccessibleName(names.join(QStringLiteral("; ")));
   // A changed total is told once, as the eye sees it change; the sheet as it opens is not.
-  const QString total = totalLabels_[2]->text() + QLatin1Char(' ') + totalIncluding_->text();
+  const QString total = totalIncludingLabel_->text() + QLatin1Char(' ') + totalIncluding_->text();
   if (!totalSaid_.isNull() && total != totalSaid_) announcer_->Announce(total);
   totalSaid_ = total;
 }
 
 void QuoteSheetWindow::SetQuantity(int row, int quantity) {
-  const bool wasNumbered = !sheet_.Number().empty();
-  DeliverEvent(messages_, [&] { sheet_.SetQuantity(static_cast<std::size_t>(row), quantity); });
+  DeliverEvent(messages_, [&] {
+    controller_.Change(
+        [&](QuoteSheet& sheet) { sheet.SetQuantity(static_cast<std::size_t>(row), quantity); });
+  });
   // A quantity the sheet refused goes back to the one it holds.
   if (auto* box = qobject_cast<QSpinBox*>(lines_->cellWidget(row, kQuantity))) {
     const QSignalBlocker quiet(box);
-    box->setValue(sheet_.Lines()[static_cast<std::size_t>(row)].quantity);
+    box->setValue(Sheet().Lines()[static_cast<std::size_t>(row)].quantity);
   }
   ShowTotals();
-  if (wasNumbered && sheet_.Number().empty()) {
-    number_->setText(QStringLiteral("given when first copied, printed or saved"));
-    asNew_->setEnabled(false);
-  }
+  ShowNumber();
 }
 
 void QuoteSheetWindow::RemoveSelectedLine() {
   const int row = lines_->currentRow();
   if (row < 0 || lines_->selectionModel()->selectedRows().isEmpty()) return;
-  DeliverEvent(messages_, [&] { sheet_.Remove(static_cast<std::size_t>(row)); });
-  Refresh();
+  Change([&](QuoteSheet& sheet) { sheet.Remove(static_cast<std::size_t>(row)); });
   if (lines_->rowCount() > 0) lines_->selectRow(std::min(row, lines_->rowCount() - 1));
 }
 
 void QuoteSheetWindow::ClearLines() {
-  if (sheet_.Empty()) return Say(QStringLiteral("The quote has no lines to clear."));
-  const auto count = sheet_.Lines().size();
+  if (Sheet().Empty()) return Say(QStringLiteral("The quote has no lines to clear."));
+  const auto count = Sheet().Lines().size();
   const QString question = count == 1
                                ? QStringLiteral("Remove the quote's line?")
                                : QStringLiteral("Remove all %1 lines of the quote?").arg(count);
   if (!Confirmed(this, question, QMessageBox::Yes)) return;
-  sheet_.Clear();
-  Refresh();
+  Change([](QuoteSheet& sheet) { sheet.Clear(); });
   Say(QStringLiteral("The quote's lines were removed."));
 }
 
 void QuoteSheetWindow::SetPriceBook(const PriceBook& book) {
-  terms_ = TermsOfBook(book);
+  book_ = &book;
+  AskToReprice(book);
   Refresh();
+}
+
+void QuoteSheetWindow::AskToReprice(const PriceBook& book) {
+  const std::size_t count = Sheet().LinesPricedElsewhere(book);
+  if (count == 0) return;
+  const QString question = ToQString(RepriceQuestion(count, IdentityOf(book)));
+  bool reprice = false;
+  if (askReprice_) {
+    reprice = askReprice_(question);
+  } else {
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, question, QMessageBox::NoButton,
+                    this);
+    QPushButton* again = box.addButton(QStringLiteral("&Re-price"), QMessageBox::AcceptRole);
+    QPushButton* keep = box.addButton(QStringLiteral("&Keep prices"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    reprice = box.clickedButton() == again;
+  }
+  if (!reprice) {
+    Say(QStringLiteral("The lines keep the prices they were given."));
+    return;
+  }
+  Repricing repricing;
+  DeliverEvent(messages_, [&] { repricing = controller_.Reprice(book); });
+  Refresh();
+  Say(QStringLiteral("%1 of %2 lines now at other prices.")
+          .arg(repricing.repriced.size())
+          .arg(Sheet().Lines().size()));
+  if (const std::string kept = KeptPricesMessage(repricing, Sheet().Lines()); !kept.empty()) {
+    messages_.ShowWarning(kept);
+  }
 }
 
 void QuoteSheetWindow::CopyQuote() {
   const std::optional<Quotation> quotation = Sendable();
   if (!quotation) return;
   CopyToClipboard(SheetPlainText(*quotation, separators_), SheetHtml(*quotation, separators_));
-  sheet_.MarkHandedOn();
+  HandedOn();
   Say(QStringLiteral("%1 copied.").arg(ToQString(QuotationTitle(*quotation))) +
-      (notKept_.isEmpty() ? QString() : QStringLiteral(" Quotes are not kept.")));
+      (notKept_.isEmpty() ? QString() : QStringLiteral(" It was not kept: %1").arg(notKept_)));
 }
 
 void QuoteSheetWindow::Print() {
-  if (sheet_.Empty()) {
+  if (Sheet().Empty()) {
     Sendable();  // says why nothing is printed
     return;
   }
@@ -419,12 +626,12 @@ void QuoteSheetWindow::Print() {
   const std::optional<Quotation> quotation = Sendable();
   if (!quotation) return;
   PaintQuotation(*quotation, separators_, printer);
-  sheet_.MarkHandedOn();
+  HandedOn();
   Say(QStringLiteral("%1 printed.").arg(ToQString(QuotationTitle(*quotation))));
 }
 
 void QuoteSheetWindow::SaveAsPdf() {
-  if (sheet_.Empty()) {
+  if (Sheet().Empty()) {
     Sendable();  // says why nothing is saved
     return;
   }
@@ -440,7 +647,7 @@ bool QuoteSheetWindow::WritePdf(const QString& path) {
         QStringLiteral("The quote could not be saved as %1: %2.").arg(ShownPath(path), *cause)));
     return false;
   }
-  sheet_.MarkHandedOn();
+  HandedOn();
   Say(QStringLiteral("%1 saved as %2.")
           .arg(ToQString(QuotationTitle(*quotation)), ShownPath(path)));
   return true;
@@ -449,18 +656,23 @@ bool QuoteSheetWindow::WritePdf(const QString& path) {
 void QuoteSheetWindow::ShowDealerDetails() {
   const int oldDays = dealer_.validityDays;
   dealer_ = EditDealerDetails(this);
+  controller_.SetDealer(dealer_);
   // A quote not yet sent follows a changed validity; a numbered one keeps what it was sent with.
-  if (sheet_.Number().empty() && dealer_.validityDays != oldDays &&
-      sheet_.ValidUntil() == sheet_.Date() + std::chrono::days(oldDays)) {
-    sheet_.SetValidUntil(sheet_.Date() + std::chrono::days(dealer_.validityDays));
+  if (!Sheet().Sent() && dealer_.validityDays != oldDays &&
+      Sheet().ValidUntil() == Sheet().Date() + std::chrono::days(oldDays)) {
+    Change([&](QuoteSheet& sheet) {
+      sheet.SetValidUntil(sheet.Date() + std::chrono::days(dealer_.validityDays));
+    });
   }
   Refresh();
 }
 
 void QuoteSheetWindow::ShowQuotes() {
-  QuoteRegister* kept = Register();
-  if (kept == nullptr) {
-    Say(QStringLiteral("Quotes are not kept: %1").arg(notKept_));
+  QuoteRegister* kept = nullptr;
+  try {
+    kept = &source_();
+  } catch (const RegisterError& error) {
+    Say(QStringLiteral("Quotes are not kept: %1").arg(ToQString(error.what())));
     return;
   }
   if (quotes_ == nullptr) {
@@ -475,9 +687,7 @@ void QuoteSheetWindow::ShowQuotes() {
 }
 
 void QuoteSheetWindow::OpenQuote(const std::string& number) {
-  QuoteRegister* kept = Register();
-  if (kept == nullptr) return;
-  if (sheet_.HasUnsentLines() &&
+  if (Sheet().HasUnsentLines() &&
       !Confirmed(this,
                  QStringLiteral("The quote has lines that were not printed, saved or copied.\n"
                                 "Discard them and open %1?")
@@ -485,25 +695,30 @@ void QuoteSheetWindow::OpenQuote(const std::string& number) {
                  QMessageBox::Discard)) {
     return;
   }
+  Quotation found;
   try {
-    sheet_.Open(kept->Find(number));
+    found = source_().Find(number);
   } catch (const RegisterError& error) {
     messages_.ShowError(error.what());
     return;
   }
-  Refresh();
+  Change([&](QuoteSheet& sheet) { sheet.Open(found); });
   show();
   raise();
   activateWindow();
-  Say(QStringLiteral("%1 reopened as it was sent.").arg(ToQString(number)));
+  Say(QStringLiteral("%1 reopened as it was sent.").arg(ToQString(NumberWithRevision(found))));
 }
 
 void QuoteSheetWindow::StartNewQuote() {
-  const std::string from = sheet_.Number();
-  sheet_.SetDates(Today(), Today() + std::chrono::days(dealer_.validityDays));
-  Refresh();
+  const std::optional<Quotation> from =
+      Sheet().Sent() ? Sheet().Sent() : std::optional<Quotation>(Sheet().Document(dealer_));
+  Change([&](QuoteSheet& sheet) {
+    sheet.OpenAsNew(*from);
+    sheet.SetDates(Today(), Today() + std::chrono::days(dealer_.validityDays));
+  });
   Say(QStringLiteral("A new quote with the lines of %1; it gets its own number when it goes out.")
-          .arg(ToQString(from)));
+          .arg(ToQString(from->number)));
+  AskToReprice(*book_);
 }
 
 }  // namespace corvane

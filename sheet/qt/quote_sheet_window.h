@@ -1,27 +1,30 @@
-// The quote sheet: a second top-level window that collects prices from the quote window as lines,
-// adds them up and hands the quotation on by clipboard, printer or PDF file, numbering it and
-// keeping it in the quote register the first time it goes out.
+// The quote sheet: a second top-level window that collects prices from the quote window as lines
+// that know what priced them, adds them up per VAT rate and hands the quotation on by clipboard,
+// printer or PDF file, numbering it and keeping it in the register the first time it goes out.
+// Every change is kept as the register's draft, so that the next start finds it again.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 
-#include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "money/format_price.h"
 #include "pricebook/price_book.h"
 #include "register/quote_register.h"
-#include "sheet/quote_sheet.h"
+#include "sheet/priced_item.h"
+#include "sheet/sheet_controller.h"
 #include "window/controls.h"
 
+class QCompleter;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
+class QStringListModel;
 class QTableWidget;
 
 namespace corvane {
@@ -33,20 +36,36 @@ class QuoteSheetWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  //! Errors and failed writes are reported through messages. The dealer's details are read from
-  //! the settings file now; the register is opened when a quote first goes out or is looked for.
-  QuoteSheetWindow(Separators separators, QuoteTerms terms, MessageSink& messages, QWidget* parent);
+  //! Prices what is added with `book` (the window's, which may later hold another book: see
+  //! SetPriceBook); keeps its drafts and quotes in the register `source` gives, which the window
+  //! never opens itself. Errors and failed writes are reported through messages. The dealer's
+  //! details are read from the settings file now.
+  QuoteSheetWindow(Separators separators, const PriceBook& book,
+                   SheetController::RegisterSource source, MessageSink& messages, QWidget* parent);
   ~QuoteSheetWindow() override;
 
-  //! Adds the price as a line; an amount out of range is reported and adds nothing.
+  //! Adds what the price shown is the price of, as a line priced by the book in use; a request
+  //! the book refuses or an amount out of range is reported and adds nothing.
   void Add(const PricedItem& item);
-  const QuoteSheet& Sheet() const { return sheet_; }
+  const QuoteSheet& Sheet() const { return controller_.Sheet(); }
 
-  //! The VAT rate, currency, effective date and telephone number of the book now in use, for the
-  //! quotes made from here on.
+  //! The book now in use. With lines another book priced on the sheet, asks once whether to
+  //! price them again with it.
   void SetPriceBook(const PriceBook& book);
+  //! Puts the draft the register kept back on the sheet; false when there is none.
+  bool RestoreDraft();
+  //! The dealer discarded the lines: the register forgets the draft too.
+  void DiscardDraft();
+
   //! The file "Save as PDF..." writes; an empty name writes nothing.
   void SetFileChooser(std::function<QString()> chooser) { chooseFile_ = std::move(chooser); }
+  //! Asks who a quote without a customer is for; nothing when the dealer does not say. By default
+  //! a dialog offering "Cash customer".
+  void SetCustomerQuestion(std::function<std::optional<QString>()> ask) {
+    askCustomer_ = std::move(ask);
+  }
+  //! Asks the re-price question; true to price again. By default a message box, Escape keeping.
+  void SetRepriceQuestion(std::function<bool(const QString&)> ask) { askReprice_ = std::move(ask); }
 
   void CopyQuote();
   void Print();
@@ -60,7 +79,8 @@ class QuoteSheetWindow final : public QWidget {
   void ShowQuotes();
   //! Reopens the quotation kept under the number, as it was sent.
   void OpenQuote(const std::string& number);
-  //! The lines and customer of the quotation shown, as a new quote of today's date.
+  //! The lines and customer of the quotation shown, as a new quote of today's date; priced again
+  //! with the book in use if the dealer says so.
   void StartNewQuote();
   //! The status line: what the last action did, or why it did nothing.
   QString Status() const;
@@ -72,39 +92,61 @@ class QuoteSheetWindow final : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  //! The quotation ready to go out: numbered and kept if it is new and the register works; none
-  //! when it has no lines or the register refused to keep it.
+  //! The quotation ready to go out: numbered and kept if it is new and the register works (else
+  //! unnumbered, and the status line says it was not kept); none when it has no lines, no
+  //! customer was given, or it may not be sent again unchanged.
   std::optional<Quotation> Sendable();
-  //! The register, opened on first use; nullptr when it cannot be kept.
-  QuoteRegister* Register();
+  //! Makes the change on the sheet, keeps the draft and shows the sheet anew; an error is
+  //! reported and changes nothing.
+  void Change(const std::function<void(QuoteSheet&)>& change);
+  void AskToReprice(const PriceBook& book);
+  void HandedOn();
   //! Says it in the status line and to a screen reader.
   void Say(const QString& text);
   //! Rebuilds the fields, the table and the totals from the sheet.
   void Refresh();
   void ShowTotals();
+  void ShowNumber();
   void RemoveSelectedLine();
   void SetQuantity(int row, int quantity);
+  //! The buyer block as the fields show it.
+  Customer BuyerShown() const;
+  void BuyerEdited();
+  void OfferCustomers(const QString& text);
+  void FillBuyer(const QString& company);
+  //! The first time, one line saying the dealer's own currency no longer applies.
+  void NoteOldCurrency();
 
-  QuoteSheet sheet_;
   Separators separators_;
-  QuoteTerms terms_;
+  const PriceBook* book_;
+  SheetController::RegisterSource source_;
+  SheetController controller_;
   DealerDetails dealer_;
   MessageSink& messages_;
   std::function<QString()> chooseFile_;
-  std::unique_ptr<QuoteRegister> register_;
-  bool registerTried_ = false;
-  QString notKept_;  //!< why quotes are not kept, once the register could not be opened
+  std::function<std::optional<QString>()> askCustomer_;
+  std::function<bool(const QString&)> askReprice_;
+  QString notKept_;  //!< why the last quote was not kept, while that is so
   QuotesWindow* quotes_ = nullptr;
-  QLineEdit* customer_;
+  QLineEdit* company_;
+  QLineEdit* contact_;
+  QPlainTextEdit* address_;
+  QLineEdit* vatNumber_;
+  QLineEdit* email_;
+  QLineEdit* telephone_;
+  QStringListModel* companies_;
+  QCompleter* completer_;
   QLineEdit* reference_;
   QLabel* number_;
   QLabel* date_;
   QDateEdit* validUntil_;
   QTableWidget* lines_;
   QLabel* totalExcluding_;
+  QLabel* vatLabel_;
   QLabel* vat_;
   QLabel* totalIncluding_;
-  std::array<QLabel*, 3> totalLabels_{};
+  QLabel* totalExcludingLabel_;
+  QLabel* totalIncludingLabel_;
   QLabel* status_;
   QPushButton* asNew_;
   Announcer* announcer_;

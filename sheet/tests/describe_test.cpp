@@ -54,8 +54,9 @@ TEST(Describe, GivesTheKindBeforeASupportTextThatDoesNotNameIt) {
 }
 
 TEST(PricedItem, ReadsAsOneSentenceAndAsATable) {
-  const PricedItem item{"Other item <A & B>", PriceForDisplay(Money::fromDecimal("1440"),
-                                                              Separators{".", ","}, VatRate{})};
+  const PricedItem item{
+      "Other item <A & B>",
+      PriceForDisplay(Money::fromDecimal("1440"), Separators{".", ","}, VatRate{}), QuoteRequest{}};
   EXPECT_EQ(PriceText(item),
             "Other item <A & B>: 1.440,00 excl. VAT, 1.641,60 incl. VAT (VAT 14%)");
   const std::string html = PriceHtml(item);

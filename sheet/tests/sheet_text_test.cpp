@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "money/shown_price.h"
+#include <memory>
+
 #include "sheet/quote_sheet.h"
 #include "sheet/sheet_text.h"
 
@@ -17,15 +18,23 @@ constexpr QuoteDate Day(int year, unsigned month, unsigned day) {
 }
 
 Quotation Typical() {
+  auto book = std::make_unique<PriceBook>();
+  book->PackageName.Set(1, "Windows HB 3");
+  book->PackagePrice.Set(1, Money::fromInt16(1440));
+  book->SupportItem.Set(1, "Support Contract (monthly): Tessaline 3");
+  book->SupportPrice.Set(1, Money::fromDecimal("236.84"));
+  book->OtherItem.Set(1, "Multi-Warehouse - Win.Tessaline 1 User");
+  book->OtherPrice.Set(1, Money::fromInt16(3000));
   QuoteSheet sheet;
-  const auto add = [&](std::string description, Money price) {
-    sheet.Add(PricedItem{std::move(description), PriceForDisplay(price, Separators{}, VatRate{})});
-  };
-  add("Cross-grade from Windows HB 1 to Windows HB 3, discount 10%", Money::fromInt16(1440));
-  add("Support Contract (monthly): Tessaline 3", Money::fromDecimal("236.84"));
-  add("Other item Multi-Warehouse - Win.Tessaline 1 User", Money::fromInt16(3000));
+  for (const QuoteKind kind : {QuoteKind::NewPackage, QuoteKind::Support, QuoteKind::Other}) {
+    QuoteRequest request;
+    request.kind = kind;
+    request.from = 1;
+    request.item = 1;
+    sheet.Add(*book, request);
+  }
   sheet.SetQuantity(1, 12);
-  sheet.SetCustomer("Bell & Sons <Pty>");
+  sheet.SetCustomer(Customer{"Bell & Sons <Pty>", "", "", "", "", ""});
   sheet.SetDates(Day(2026, 12, 9), Day(2027, 1, 8));
   DealerDetails dealer;
   dealer.companyName = "Tarn Systems";
@@ -34,7 +43,7 @@ Quotation Typical() {
   dealer.email = "sales@tarn.example";
   dealer.vatNumber = "4123456789";
   dealer.terms = "Payment within 30 days.";
-  Quotation quotation = sheet.Document(dealer, QuoteTerms{"14%", "ZAR", "28 May 2012", ""});
+  Quotation quotation = sheet.Document(dealer);
   quotation.number = "Q-2026-0007";
   return quotation;
 }
@@ -46,11 +55,11 @@ TEST(SheetText, ReadsAsAQuotationFromTheSeller) {
            "Quotation Q-2026-0007\n\nTarn Systems\n12 Main Road\nCape Town 8001\nTel: 021 555 "
            "0100\nE-mail: sales@tarn.example\nVAT reg. no.: 4123456789\n\n",
            "Date: 9 December 2026\nValid until: 8 January 2027\nCustomer: Bell & Sons <Pty>\n\n",
-           "12 x Support Contract (monthly): Tessaline 3 at 236,84 excl. VAT: 2 842,08 excl. VAT, "
-           "3 239,97 incl. VAT\n",
-           "1 x Cross-grade from Windows HB 1 to Windows HB 3, discount 10% at 1 440,00",
-           "Total excl. VAT (ZAR): 7 282,08\nVAT 14% (ZAR): 1 019,49\nTotal incl. VAT (ZAR): 8 "
-           "301,57\n",
+           "12 x Support Contract (monthly): Tessaline 3 at 236,84 excl. VAT (VAT 14%): 2 842,08 "
+           "excl. VAT\n",
+           "1 x New package Windows HB 3 at 1 440,00",
+           "Total excl. VAT (ZAR): 7 282,08\nVAT 14% on 7 282,08 (ZAR): 1 019,49\nTotal incl. "
+           "VAT (ZAR): 8 301,57\n",
            "Valid until 8 January 2027.\nPayment within 30 days.\n",
        }) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
@@ -65,8 +74,8 @@ TEST(SheetText, ReadsAsAQuotationFromTheSeller) {
            "<p>Tarn Systems<br>12 Main Road<br>Cape Town 8001<br>",
            "Customer: Bell &amp; Sons &lt;Pty&gt;",
            "<thead><tr><th align=\"left\">Description</th>",
-           "<th align=\"right\">Incl. VAT (ZAR)</th></tr></thead>",
-           "VAT 14% (ZAR)</b></td><td align=\"right\"><b>1 019,49</b>",
+           "<th align=\"right\">Amount (ZAR)</th></tr></thead>",
+           "VAT 14% on 7 282,08 (ZAR)</b></td><td align=\"right\"><b>1 019,49</b>",
            "<p>Valid until 8 January 2027.</p>",
        }) {
     EXPECT_NE(html.find(expected), std::string::npos) << expected << "\nin\n" << html;

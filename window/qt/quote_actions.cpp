@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "money/escaped_text.h"
@@ -21,9 +22,9 @@
 #include "qt/clipboard.h"
 #include "qt/program_settings.h"
 #include "qt/qt_text.h"
+#include "register/memory_quote_register.h"
 #include "sheet/qt/dealer_settings.h"
 #include "sheet/qt/quote_sheet_window.h"
-#include "sheet/quote_terms.h"
 #include "window/qt/pdf_file_dialog.h"
 
 namespace corvane {
@@ -121,16 +122,38 @@ void QuoteActions::AddToQuote() {
     messages_.ShowWarning("No price is shown, so nothing was added to the quote.");
     return;
   }
+  CreatedSheet().Add(*shown);
+  ShowSheetBeside();
+}
+
+// Shown beside the quote window without taking the keyboard from it; where the platform
+// activates a new window all the same, the quote window asks for the keyboard back.
+void QuoteActions::ShowSheetBeside() {
   QuoteSheetWindow& sheet = CreatedSheet();
-  sheet.Add(*shown);
-  if (!sheet.isVisible()) {
-    // Shown beside the quote window without taking the keyboard from it; where the platform
-    // activates a new window all the same, the quote window asks for the keyboard back.
-    sheet.setAttribute(Qt::WA_ShowWithoutActivating, true);
-    sheet.show();
-    sheet.setAttribute(Qt::WA_ShowWithoutActivating, false);
-    window_.activateWindow();
+  if (sheet.isVisible()) return;
+  sheet.setAttribute(Qt::WA_ShowWithoutActivating, true);
+  sheet.show();
+  sheet.setAttribute(Qt::WA_ShowWithoutActivating, false);
+  window_.activateWindow();
+}
+
+SheetController::RegisterSource QuoteActions::Register() {
+  if (register_) return register_;
+  return [this]() -> QuoteRegister& {
+    if (!inMemory_) inMemory_ = std::make_unique<MemoryQuoteRegister>();
+    return *inMemory_;
+  };
+}
+
+// The register is asked first, so that a start without a draft makes no sheet at all.
+void QuoteActions::RestoreDraft() {
+  try {
+    const std::optional<Quotation> draft = Register()().Draft();
+    if (!draft || draft->lines.empty()) return;
+  } catch (const RegisterError&) {
+    return;  // the sheet says so once it is used
   }
+  if (CreatedSheet().RestoreDraft()) ShowSheetBeside();
 }
 
 void QuoteActions::ShowSheet() {
@@ -170,7 +193,7 @@ void QuoteActions::ShowDealerDetails() {
 
 QuoteSheetWindow& QuoteActions::CreatedSheet() {
   if (sheet_ == nullptr) {
-    sheet_ = new QuoteSheetWindow(behaviour_.NumberFormat(), TermsOfBook(behaviour_.Book()),
+    sheet_ = new QuoteSheetWindow(behaviour_.NumberFormat(), behaviour_.Book(), Register(),
                                   messages_, &window_);
     sheet_->SetFileChooser([this] {
       return ChoosePdfFile(sheet_, QStringLiteral("Save quote as PDF"),
@@ -195,12 +218,20 @@ void QuoteActions::ShowContextMenu(QWidget* over, const QPoint& globalPosition) 
 bool QuoteActions::ConfirmClose() {
   if (sheet_ == nullptr) return true;
   if (sheet_->Sheet().HasUnsentLines()) {
+    // The default keeps both the lines and the window: Enter or Space never loses a quote.
     QMessageBox box(QMessageBox::Question, QStringLiteral("Tindrel"),
                     QStringLiteral("The quote has lines that were not printed, saved or copied.\n"
-                                   "Discard them and close?"),
-                    QMessageBox::Discard | QMessageBox::Cancel, &window_);
+                                   "Close and keep them on the sheet for the next start, or "
+                                   "discard them?"),
+                    QMessageBox::Close | QMessageBox::Discard | QMessageBox::Cancel, &window_);
     box.setDefaultButton(QMessageBox::Cancel);
-    if (box.exec() != QMessageBox::Discard) return false;
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Discard) {
+      sheet_->DiscardDraft();
+    } else if (answer != QMessageBox::Close) {
+      return false;
+    }
   }
   sheet_->close();
   return true;

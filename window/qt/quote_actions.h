@@ -10,7 +10,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
+#include "register/quote_register.h"
+#include "sheet/sheet_controller.h"
 #include "window/controls.h"
 #include "window/quote_window.h"
 
@@ -53,8 +56,17 @@ class QuoteActions final : public QObject {
   //! The entries of the context menu, in their order, each with its shortcut.
   const QList<QAction*>& MenuActions() const { return menuActions_; }
 
-  //! Whether the window may close: lines not yet handed on are discarded only once the dealer
-  //! has said so, asked once. Closes the sheet along with the window.
+  //! The register the quote sheet keeps its drafts and quotes in, handed in by whoever starts
+  //! the program; the window never opens one itself. Without one the quotes of this run are
+  //! kept in memory only.
+  void SetRegister(SheetController::RegisterSource source) { register_ = std::move(source); }
+  //! Puts the draft the register kept back on the quote sheet and shows the sheet beside the
+  //! window; nothing without a draft or a register that can be read.
+  void RestoreDraft();
+
+  //! Whether the window may close. With lines not yet handed on it asks once: closing keeps
+  //! them for the next start, "Discard" discards them, and the default, "Cancel", keeps the
+  //! window open. Closes the sheet along with the window.
   bool ConfirmClose();
   //! The quote sheet, or nullptr before its first use.
   QuoteSheetWindow* Sheet() const { return sheet_; }
@@ -71,8 +83,13 @@ class QuoteActions final : public QObject {
   const QuoteWindow& behaviour_;
   MessageSink& messages_;
   QList<QAction*> menuActions_;
+  SheetController::RegisterSource Register();
+  void ShowSheetBeside();
+
   QuoteSheetWindow* sheet_ = nullptr;
   std::function<QString()> choosePriceListFile_;
+  SheetController::RegisterSource register_;
+  std::unique_ptr<QuoteRegister> inMemory_;  //!< the register when none was handed in
 };
 
 }  // namespace corvane

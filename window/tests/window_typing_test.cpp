@@ -65,8 +65,9 @@ TEST(WindowTyping, EnterChoosesTheOneEntryATypedTextNames) {
   }
 }
 
-// Leaving a field commits to its text as Enter does; a text no entry holds leaves the boxes noting
-// why, for a screen reader to say, and raises no message box.
+// Leaving a field commits to its text as Enter does; a text no entry holds, or one several hold
+// when the field is left, leaves the boxes noting why, for a screen reader to say, and raises no
+// message box. Enter on a text several hold leaves the finder to pick from.
 TEST(WindowTyping, LeavingChoosesAsEnterAndATextOfNoEntrySaysWhy) {
   struct Case {
     const char* typed;
@@ -77,7 +78,8 @@ TEST(WindowTyping, LeavingChoosesAsEnterAndATextOfNoEntrySaysWhy) {
   const Case cases[] = {{"Windows HB 3", true, "Windows HB 3", ""},
                         {"zzz", true, "", "No package matches 'zzz'"},
                         {"zzz", false, "", "No package matches 'zzz'"},
-                        {"hb", true, "", ""}};
+                        {"hb", false, "", ""},
+                        {"hb", true, "", "4 packages match 'hb': choose one"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     HeadlessWindow w(FilledBook());

@@ -1,5 +1,6 @@
 // The quote sheet's window: the quotation as a PDF, numbers given once and kept in the register,
-// reopening a quote as it was sent, a register that cannot be used, and clearing.
+// revisions, reopening a quote as it was sent, a register that cannot be used, clearing, the
+// draft, the re-price question, VAT rows per rate and the customer a number needs.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -22,11 +23,10 @@
 #include <string>
 #include <vector>
 
-#include "money/shown_price.h"
 #include "qt/program_settings.h"
 #include "qt/qt_text.h"
+#include "register/memory_quote_register.h"
 #include "register/qt/quotes_window.h"
-#include "register/qt/sql_quote_register.h"
 #include "sheet/qt/dealer_details_dialog.h"
 #include "sheet/qt/dealer_settings.h"
 #include "sheet/qt/quote_sheet_window.h"
@@ -50,6 +50,38 @@ void AnswerNextQuestion(QMessageBox::StandardButton answer) {
   });
 }
 
+// A register that can be locked by another program for a while.
+class LockableRegister final : public MemoryQuoteRegister {
+ public:
+  Quotation Keep(const Quotation& quotation) override {
+    if (locked) throw RegisterError("The quote register is locked by another program.");
+    return MemoryQuoteRegister::Keep(quotation);
+  }
+  void KeepDraft(const Quotation& draft) override {
+    if (locked) throw RegisterError("The quote register is locked by another program.");
+    MemoryQuoteRegister::KeepDraft(draft);
+  }
+  bool locked = false;
+};
+
+// The built-in book's facts with forty support contracts at 236.84 each.
+std::unique_ptr<PriceBook> ContractBook(VatRate rate = VatRate{1400}) {
+  auto book = std::make_unique<PriceBook>();
+  book->vat = rate;
+  for (int i = 1; i <= 40; ++i) {
+    book->SupportItem.Set(i, "Support Contract (monthly): Tessaline " + std::to_string(i));
+    book->SupportPrice.Set(i, Money::fromDecimal("236.84"));
+  }
+  return book;
+}
+
+PricedItem Contract(int item) {
+  QuoteRequest request;
+  request.kind = QuoteKind::Support;
+  request.item = item;
+  return PricedItem{"", {}, request};
+}
+
 class SheetWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -65,14 +97,15 @@ class SheetWindowTest : public ::testing::Test {
   }
   void Open() {
     window_ = std::make_unique<QuoteSheetWindow>(
-        Separators{}, QuoteTerms{"14%", "ZAR", "28 May 2012", ""}, messages_, nullptr);
+        Separators{}, *book_, [this]() -> QuoteRegister& { return register_; }, messages_, nullptr);
+    window_->SetCustomerQuestion([this] { return customerAnswer_; });
+    window_->SetRepriceQuestion([this](const QString& question) {
+      questions_ << question;
+      return repriceAnswer_;
+    });
   }
   void AddLines(int count) {
-    for (int i = 0; i < count; ++i) {
-      window_->Add(
-          PricedItem{"Support Contract (monthly): Tessaline " + std::to_string(i + 1),
-                     PriceForDisplay(Money::fromDecimal("236.84"), Separators{}, VatRate{})});
-    }
+    for (int i = 0; i < count; ++i) window_->Add(Contract(i + 1));
   }
   QString CopiedNumber() {
     window_->CopyQuote();
@@ -106,6 +139,11 @@ class SheetWindowTest : public ::testing::Test {
 
   QTemporaryDir data_;
   RecordedMessages messages_;
+  LockableRegister register_;
+  std::unique_ptr<PriceBook> book_ = ContractBook();
+  std::optional<QString> customerAnswer_ = QStringLiteral("Cash customer");
+  bool repriceAnswer_ = false;
+  QStringList questions_;
   std::unique_ptr<QuoteSheetWindow> window_;
 };
 
@@ -122,9 +160,10 @@ TEST_F(SheetWindowTest, AFortyLineQuoteReadsAsAQuotationOnEveryPage) {
   const QStringList pages = PdfPages(path);
   ASSERT_GE(pages.size(), 2);
   for (int i = 0; i < pages.size(); ++i) {
-    SCOPED_TRACE(pages[i].toStdString());
+    SCOPED_TRACE(pages[i].left(600).toStdString());
     EXPECT_TRUE(pages[i].contains(QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages.size())));
-    EXPECT_TRUE(pages[i].contains(QStringLiteral("Description Qty Unit excl. VAT (ZAR)")));
+    EXPECT_TRUE(
+        pages[i].contains(QStringLiteral("Description Qty Unit price (ZAR) VAT Amount (ZAR)")));
     EXPECT_TRUE(pages[i].contains(QStringLiteral("Tessaline")));  // some lines on every page
     EXPECT_FALSE(pages[i].contains(QStringLiteral("subject to change")));
   }
@@ -135,8 +174,9 @@ TEST_F(SheetWindowTest, AFortyLineQuoteReadsAsAQuotationOnEveryPage) {
     EXPECT_TRUE(pages.first().contains(part)) << part.toStdString();
   }
   for (const QString& part :
-       {QStringLiteral("Tessaline 40 1 236.84 236.84 270.00"),
-        QStringLiteral("Total excl. VAT (ZAR) 9,473.60"), QStringLiteral("VAT 14% (ZAR) 1,326.40"),
+       {QStringLiteral("Tessaline 40 1 236.84 excl. VAT 14% 236.84 excl. VAT"),
+        QStringLiteral("Total excl. VAT (ZAR) 9,473.60"),
+        QStringLiteral("VAT 14% on 9,473.60 (ZAR) 1,326.40"),
         QStringLiteral("Total incl. VAT (ZAR) 10,800.00"), QStringLiteral("Valid until "),
         QStringLiteral("Payment within 30 days of delivery.")}) {
     EXPECT_TRUE(pages.last().contains(part)) << part.toStdString();
@@ -144,63 +184,161 @@ TEST_F(SheetWindowTest, AFortyLineQuoteReadsAsAQuotationOnEveryPage) {
   EXPECT_TRUE(messages_.seen.empty());
 }
 
-TEST_F(SheetWindowTest, AQuoteIsNumberedOnceAndReopensAsItWasSent) {
+TEST_F(SheetWindowTest, AQuoteIsNumberedOnceRevisedWhenChangedAndReopensAsItWasSent) {
   AddLines(2);
-  window_->Sheet();
   const QString first = CopiedNumber();
   ASSERT_FALSE(first.isEmpty()) << QGuiApplication::clipboard()->text().toStdString();
   EXPECT_EQ(CopiedNumber(), first);  // handed on again unchanged: the same quote
-  const Quotation sent = window_->Sheet().Document({}, {});
+  const Quotation sent = window_->Sheet().Document({});
+  EXPECT_EQ(sent.customer.company, "Cash customer");  // the answer to "Who is it for?"
 
-  // A changed quote is a new one.
+  // A changed quote goes out again as the number's next revision; the first stays as it was.
   Find<QLineEdit>(window_.get(), "txtCustomer")->setText(QStringLiteral("Bell"));
   QTest::keyClick(Find<QLineEdit>(window_.get(), "txtCustomer"), Qt::Key_S);
-  const QString second = CopiedNumber();
-  EXPECT_GT(second, first);
+  EXPECT_EQ(CopiedNumber(), first);
+  EXPECT_EQ(window_->Sheet().Revision(), 2);
+  EXPECT_EQ(register_.Find(ToStdString(first), 1), sent);
+  EXPECT_EQ(register_.Find(ToStdString(first)).customer.company, "Bells");
+  EXPECT_EQ(register_.Customers("bell").size(), 1u);
 
   window_->ShowQuotes();
   QuotesWindow* quotes = window_->Quotes();
   ASSERT_NE(quotes, nullptr);
   auto* table = Find<QTableView>(quotes, "tblQuotes");
-  EXPECT_EQ(table->model()->rowCount(), 2);
-  EXPECT_EQ(table->model()->index(0, 0).data().toString(), second);  // newest first
+  EXPECT_EQ(table->model()->rowCount(), 1);  // the newest revision of the one number
   QTest::keyClicks(Find<QLineEdit>(quotes, "txtFind"), first.right(4));
   ASSERT_EQ(table->model()->rowCount(), 1);
   QTest::keyClick(Find<QLineEdit>(quotes, "txtFind"), Qt::Key_Return);
   EXPECT_EQ(ToQString(window_->Sheet().Number()), first);
   EXPECT_EQ(window_->Sheet().Lines(), sent.lines);
-  EXPECT_EQ(window_->Sheet().Totals(), sent.totals);
   EXPECT_EQ(CopiedNumber(), first);  // printed again under its own number
 
   QTest::mouseClick(Find(window_.get(), "cmdAsNew"), Qt::LeftButton);
   EXPECT_EQ(window_->Sheet().Number(), "");
-  EXPECT_GT(CopiedNumber(), second);
+  EXPECT_GT(CopiedNumber(), first);
+  EXPECT_TRUE(questions_.isEmpty());  // the same book: nothing to price again
   EXPECT_TRUE(messages_.seen.empty());
 }
 
-// A register that cannot be used is said once; the quote still goes out, unnumbered, and the
-// file is left exactly as it was.
-TEST_F(SheetWindowTest, ARegisterThatCannotBeUsedIsReportedOnceAndLeftAlone) {
-  const QString folder = data_.filePath(QStringLiteral("Corvane/corvane-crossgrade"));
-  QDir().mkpath(folder);
-  QFile file(folder + QStringLiteral("/quotes.sqlite"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  QByteArray random(8192, '\0');
-  for (int i = 0; i < random.size(); ++i) random[i] = static_cast<char>((i * 7919 + 13) % 251);
-  file.write(random);
-  file.close();
-
+// Without a customer the quote is not numbered; a declined quote is not sent again unchanged.
+TEST_F(SheetWindowTest, ANumberNeedsACustomerAndADeclinedQuoteStaysDeclined) {
   AddLines(1);
+  customerAnswer_.reset();
   window_->CopyQuote();
+  EXPECT_EQ(window_->Sheet().Number(), "");
+  EXPECT_TRUE(window_->Status().contains(QStringLiteral("only with a customer")))
+      << window_->Status().toStdString();
+  EXPECT_TRUE(register_.Entries({}).empty());
+
+  customerAnswer_ = QStringLiteral("Tarn Systems");
+  const QString number = CopiedNumber();
+  ASSERT_FALSE(number.isEmpty());
+  register_.SetStatus(ToStdString(number), 1, QuoteStatus::Declined, window_->Sheet().Date());
+  window_->OpenQuote(ToStdString(number));
+  QGuiApplication::clipboard()->setText(QStringLiteral("before"));
   window_->CopyQuote();
-  ASSERT_EQ(messages_.seen.size(), 1u);
-  EXPECT_NE(messages_.seen[0].find("quotes.sqlite"), std::string::npos) << messages_.seen[0];
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+  EXPECT_TRUE(window_->Status().contains(QStringLiteral("declined")))
+      << window_->Status().toStdString();
+}
+
+// A register that cannot be used is said once in the status line; the quote still goes out,
+// unnumbered, and the lines stay on the sheet until it can take them again.
+TEST_F(SheetWindowTest, ARegisterThatCannotBeUsedIsSaidOnceAndTheLinesStay) {
+  register_.locked = true;
+  AddLines(1);
+  const QString said = window_->Status();
+  EXPECT_TRUE(said.contains(QStringLiteral("locked"))) << said.toStdString();
+  AddLines(1);
+  EXPECT_EQ(window_->Status(), said);  // not said again
+  window_->CopyQuote();
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Quotation\n")));
   EXPECT_TRUE(window_->Status().contains(QStringLiteral("not kept")))
       << window_->Status().toStdString();
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), random);
-  EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("quotes.sqlite")});
+  EXPECT_EQ(window_->Sheet().Lines().size(), 2u);
+  EXPECT_TRUE(messages_.seen.empty());
+
+  register_.locked = false;
+  AddLines(1);
+  ASSERT_TRUE(register_.Draft());
+  EXPECT_EQ(register_.Draft()->lines.size(), 3u);
+}
+
+// Every change is the register's draft: a window opened later puts it back as it was.
+TEST_F(SheetWindowTest, TheDraftComesBackInTheNextWindow) {
+  AddLines(3);
+  Find<QLineEdit>(window_.get(), "txtCustomer")->setText(QStringLiteral("Bell"));
+  QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtReference"), QStringLiteral("PO-4711"));
+  QTest::keyClicks(Find<QLineEdit>(window_.get(), "txtContact"), QStringLiteral("Ada"));
+  const std::vector<QuoteLine> lines = window_->Sheet().Lines();
+  Open();
+  EXPECT_TRUE(window_->Sheet().Empty());
+  ASSERT_TRUE(window_->RestoreDraft());
+  EXPECT_EQ(window_->Sheet().Lines(), lines);
+  EXPECT_EQ(window_->Sheet().Reference(), "PO-4711");
+  EXPECT_EQ(window_->Sheet().Buyer().contact, "Ada");
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "txtContact")->text(), QStringLiteral("Ada"));
+  EXPECT_TRUE(window_->Sheet().HasUnsentLines());
+  window_->DiscardDraft();
+  EXPECT_FALSE(register_.Draft());
+}
+
+// Lines priced at 14 % keep their rate beside lines a 15 % book prices later: one VAT row per rate,
+// each the rate of its own lines.
+TEST_F(SheetWindowTest, ANewBookAsksOnceAndEachRateHasItsRow) {
+  AddLines(2);
+  const QString number = CopiedNumber();
+  auto at15 = ContractBook(VatRate{1500});
+  at15->effectiveDate = EffectiveDate{2026, 3, 1};
+  at15->SupportPrice.Set(1, Money::fromDecimal("250.00"));
+  at15->SupportItem.Set(2, "");  // the second contract is no longer sold
+  window_->SetPriceBook(*at15);
+  ASSERT_EQ(questions_.size(), 1);
+  EXPECT_EQ(questions_[0],
+            QStringLiteral("Re-price the 2 lines at Corvane (1 March 2026)'s prices, "
+                           "or keep the prices they were given?"));
+  EXPECT_EQ(window_->Sheet().Lines()[0].vat, VatRate{1400});  // kept: the default answer
+  window_->Add(Contract(3));
+  window_->CopyQuote();
+  const QString text = QGuiApplication::clipboard()->text();
+  EXPECT_TRUE(text.contains(QStringLiteral("VAT 14% on 473.68 (ZAR): 66.32")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("VAT 15% on 236.84 (ZAR): 35.53")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("Total incl. VAT (ZAR): 812.37"))) << text.toStdString();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("Quotation ") + number)) << text.toStdString();
+
+  // Priced again: the changed price notes the old one, the contract no longer sold keeps its
+  // price and is named in one message.
+  repriceAnswer_ = true;
+  window_->SetPriceBook(*book_);
+  window_->SetPriceBook(*at15);
+  ASSERT_EQ(questions_.size(), 3);
+  EXPECT_EQ(window_->Sheet().Lines()[0].unitPrice, Money::fromDecimal("250.00"));
+  EXPECT_EQ(window_->Sheet().Lines()[0].earlierUnitPrice, Money::fromDecimal("236.84"));
+  EXPECT_TRUE(window_->Sheet().Lines()[1].keptPrice);
+  ASSERT_EQ(messages_.seen.size(), 1u);
+  EXPECT_EQ(messages_.seen[0],
+            "Corvane (1 March 2026) cannot price this line, which keeps the price it was "
+            "given:\nSupport Contract (monthly): Tessaline 2");
+}
+
+// The dealer's own currency no longer relabels amounts; said once, the first time.
+TEST_F(SheetWindowTest, TheDealersOldCurrencyIsIgnoredAndSaidOnce) {
+  DealerDetails dealer = LoadDealerDetails(*ProgramSettings());
+  dealer.currency = "USD";
+  SaveDealerDetails(*ProgramSettings(), dealer);
+  Open();
+  EXPECT_TRUE(window_->Status().contains(QStringLiteral("\"USD\" is no longer used")))
+      << window_->Status().toStdString();
+  AddLines(1);
+  window_->CopyQuote();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("(ZAR)")));
+  EXPECT_FALSE(QGuiApplication::clipboard()->text().contains(QStringLiteral("USD")));
+  Open();
+  EXPECT_FALSE(window_->Status().contains(QStringLiteral("USD")));
+  dealer.currency.clear();
+  SaveDealerDetails(*ProgramSettings(), dealer);
 }
 
 TEST_F(SheetWindowTest, ClearAsksFirstAndAnEmptyQuoteSaysWhyNothingGoesOut) {

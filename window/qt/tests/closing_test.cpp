@@ -149,5 +149,39 @@ TEST_F(ClosingTest, EveryWayEndsTheProgramOrKeepsTheWindowWithoutAWarning) {
   }
 }
 
+// Enter and Space on the closing question press its default button, which keeps the window open
+// and the lines on the sheet; "Close" ends the program with the lines kept for the next start.
+TEST_F(ClosingTest, EnterAndSpaceOnTheQuestionKeepTheWindowAndTheLines) {
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+    SCOPED_TRACE(key);
+    Open(FillPriceBook());
+    AddAQuoteLine();
+    QStringList asked;
+    QTimer pressing;
+    QObject::connect(&pressing, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      asked << box->text();
+      QWidget* focus = QApplication::focusWidget();
+      QTest::keyClick(focus != nullptr && box->isAncestorOf(focus) ? focus : box, key);
+    });
+    pressing.start(10);
+    Close(Way::kWindowManager);
+    QTest::qWait(100);
+    pressing.stop();
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(window_->Quote().Sheet()->Sheet().Lines().size(), 1u);
+  }
+  BoxAnswers answers(QMessageBox::Close);
+  QTimer::singleShot(0, [this] { Close(Way::kWindowManager); });
+  QTimer stuck;
+  QObject::connect(&stuck, &QTimer::timeout, [] { QApplication::exit(1); });
+  stuck.start(5000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_TRUE(window_->Quote().Sheet()->Sheet().HasUnsentLines());
+}
+
 }  // namespace
 }  // namespace corvane

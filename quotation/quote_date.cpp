@@ -1,4 +1,4 @@
-#include "sheet/quote_date.h"
+#include "quotation/quote_date.h"
 
 #include "pricebook/effective_date.h"
 
