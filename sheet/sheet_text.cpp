@@ -39,9 +39,11 @@ std::string RateText(VatRate rate, const Separators& separators) {
   return PercentText(std::int64_t{rate.hundredths} * 100, separators);
 }
 
-// The list price in the line's basis: including VAT for a line quoted so, by the window's rule.
+// The list price in the line's basis: including VAT for a line quoted so, by the window's rule;
+// without a discount, the unit price itself.
 Money ListPriceInBasis(const QuoteLine& line) {
   if (line.basis == PriceBasis::ExcludingVat) return line.listPrice;
+  if (!line.discount || line.discount->tenThousandths == 0) return line.unitPrice;
   return CentsHalfEven(line.listPrice *
                        Money::fromTenThousandths(Money::kScale + line.vat.hundredths));
 }
