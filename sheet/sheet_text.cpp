@@ -176,6 +176,14 @@ std::string AcceptanceHeading(const Quotation& quotation) {
                                          : PrintableField(quotation.customer.company));
 }
 
+std::string MailSubject(const Quotation& quotation) {
+  std::string subject = QuotationTitle(quotation);
+  if (!quotation.dealer.companyName.empty()) {
+    subject += " from " + PrintableField(quotation.dealer.companyName);
+  }
+  return subject;
+}
+
 std::string SheetPlainText(const Quotation& quotation, const Separators& separators) {
   std::string text = QuotationTitle(quotation) + "\n\n";
   const auto block = [&text](const std::vector<std::string>& lines) {

@@ -90,6 +90,9 @@ std::vector<std::string> TermsLines(const Quotation& quotation);
 std::string AcceptanceHeading(const Quotation& quotation);
 inline constexpr std::array<std::string_view, 3> kAcceptanceFields = {"Name", "Signature", "Date"};
 
+//! "Quotation Q-2026-0007 rev. 2 from Tarn Systems", the subject of the e-mail that carries it.
+std::string MailSubject(const Quotation& quotation);
+
 //! Plain text, one line of text to a line of the quote; for an email or a plain-text editor.
 std::string SheetPlainText(const Quotation& quotation, const Separators& separators);
 

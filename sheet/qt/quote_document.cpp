@@ -22,7 +22,7 @@ constexpr double kFooterHeight = 22;
 constexpr double kBlockGap = 12;
 
 // The fixed columns' widths in points; the description takes what is left.
-constexpr std::array<double, kDocumentColumns> kColumnWidths = {0, 30, 64, 44, 70, 34, 80};
+constexpr std::array<double, kDocumentColumns> kColumnWidths = {0, 26, 60, 50, 66, 30, 76};
 static_assert(kColumnWidths[0] == 0, "the description's width is what the others leave");
 
 struct Fonts {

@@ -70,8 +70,8 @@ inline Quotation TwoRateQuotation(int extraLines = 0) {
                                  Money::fromInt16(3000), Money::fromInt16(3000), std::nullopt, 2,
                                  high));
   for (int i = 0; i < extraLines; ++i) {
-    q.lines.push_back(DocumentLine("New package Windows HB " + std::to_string(i % 9 + 1) +
-                                       " for the branch office number " + std::to_string(i),
+    q.lines.push_back(DocumentLine("Office " + std::to_string(i) + ": Windows HB " +
+                                       std::to_string(i % 9 + 1),
                                    Money::fromInt16(2360), Money::fromTenThousandths(2'123'4),
                                    DiscountPercent{100'000}, i % 7 + 1, i % 2 ? low : high));
   }
