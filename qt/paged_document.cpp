@@ -25,8 +25,7 @@ PagePainter::PagePainter(QPainter& painter, QPaintDevice& device)
       page_(device.width() / unit_, device.height() / unit_) {}
 
 QRectF PagePainter::Scaled(const QRectF& points) const {
-  return {points.x() * unit_, points.y() * unit_, points.width() * unit_,
-          points.height() * unit_};
+  return {points.x() * unit_, points.y() * unit_, points.width() * unit_, points.height() * unit_};
 }
 
 void PagePainter::Text(const QFont& font, const QRectF& points, int flags, const QString& text) {

@@ -5,9 +5,15 @@
 namespace corvane {
 namespace {
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-int LetterValue(char c) { return (c >= 'a' ? c - 'a' : c - 'A') + 10; }
+bool IsLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+int LetterValue(char c) {
+  return (c >= 'a' ? c - 'a' : c - 'A') + 10;
+}
 
 // The shortest and longest IBANs any country issues (Norway's 15, Russia's 33 plus a margin).
 constexpr std::size_t kShortest = 15;

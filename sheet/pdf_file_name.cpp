@@ -18,10 +18,9 @@ std::string SafeFileName(std::string_view text, std::size_t limit) {
     char32_t code = 0;
     const std::size_t length = Utf8Sequence(text, code);
     std::string_view piece = length == 0 ? "_" : text.substr(0, length);
-    if (length != 0 && (IsControlCharacter(code) || IsFormatCharacter(code) ||
-                        code == 0x2028 || code == 0x2029 ||
-                        (code < 0x80 && kForbidden.find(static_cast<char>(code)) !=
-                                            std::string_view::npos))) {
+    if (length != 0 &&
+        (IsControlCharacter(code) || IsFormatCharacter(code) || code == 0x2028 || code == 0x2029 ||
+         (code < 0x80 && kForbidden.find(static_cast<char>(code)) != std::string_view::npos))) {
       piece = code == U'\t' || code == U'\n' || code == U'\r' ? " " : "_";
     }
     text.remove_prefix(std::max<std::size_t>(length, 1));

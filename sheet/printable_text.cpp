@@ -29,9 +29,8 @@ constexpr std::array kDirectional{
 static_assert(std::ranges::is_sorted(kDirectional, {}, &CodeRange::first));
 
 bool IsDirectional(char32_t code) {
-  return std::ranges::any_of(kDirectional, [code](CodeRange range) {
-    return code >= range.first && code <= range.last;
-  });
+  return std::ranges::any_of(
+      kDirectional, [code](CodeRange range) { return code >= range.first && code <= range.last; });
 }
 
 std::string ControlEscape(char32_t code) {

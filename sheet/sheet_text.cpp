@@ -115,7 +115,12 @@ std::string WithCurrency(std::string_view label, const Quotation& quotation) {
 }
 
 DocumentRow ColumnHeadings(const Quotation& quotation) {
-  return {"Description", "Qty", "List price", "Discount", "Unit price", "VAT",
+  return {"Description",
+          "Qty",
+          "List price",
+          "Discount",
+          "Unit price",
+          "VAT",
           WithCurrency("Amount", quotation)};
 }
 
@@ -144,9 +149,8 @@ std::string IncludingNote(const Quotation& quotation) {
 
 std::string PercentText(std::int64_t tenThousandths, const Separators& separators) {
   const bool negative = tenThousandths < 0;
-  const std::uint64_t magnitude =
-      negative ? 0 - static_cast<std::uint64_t>(tenThousandths)
-               : static_cast<std::uint64_t>(tenThousandths);
+  const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(tenThousandths)
+                                           : static_cast<std::uint64_t>(tenThousandths);
   std::string text = (negative ? "-" : "") + std::to_string(magnitude / 10'000);
   std::string fraction = std::to_string(10'000 + magnitude % 10'000).substr(1);
   while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
@@ -155,12 +159,12 @@ std::string PercentText(std::int64_t tenThousandths, const Separators& separator
 }
 
 std::vector<TotalRow> TotalRows(const Quotation& quotation, const Separators& separators) {
-  std::vector<TotalRow> rows{{WithCurrency("Total excl. VAT", quotation),
-                              quotation.totals.excludingVat}};
+  std::vector<TotalRow> rows{
+      {WithCurrency("Total excl. VAT", quotation), quotation.totals.excludingVat}};
   for (const VatRow& rate : quotation.totals.rates) {
-    rows.push_back({"VAT " + RateText(rate.rate, separators) + " on " +
-                        Price(rate.base, separators),
-                    rate.vat});
+    rows.push_back(
+        {"VAT " + RateText(rate.rate, separators) + " on " + Price(rate.base, separators),
+         rate.vat});
   }
   rows.push_back({WithCurrency("Total incl. VAT", quotation), quotation.totals.includingVat});
   return rows;
@@ -259,8 +263,8 @@ std::string SheetHtml(const Quotation& quotation, const Separators& separators) 
   }
   html += "</tbody>\n<tfoot>\n";
   for (const TotalRow& row : TotalRows(quotation, separators)) {
-    html += "<tr><td colspan=\"" + std::to_string(kDocumentColumns - 1) +
-            "\" align=\"right\"><b>" + EscapeHtml(row.label) + "</b></td><td align=\"right\"><b>" +
+    html += "<tr><td colspan=\"" + std::to_string(kDocumentColumns - 1) + "\" align=\"right\"><b>" +
+            EscapeHtml(row.label) + "</b></td><td align=\"right\"><b>" +
             EscapeHtml(Price(row.amount, separators)) + "</b></td></tr>\n";
   }
   html += "</tfoot>\n</table>\n";

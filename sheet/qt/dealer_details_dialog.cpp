@@ -1,7 +1,9 @@
 #include "sheet/qt/dealer_details_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -9,7 +11,9 @@
 
 #include "qt/program_settings.h"
 #include "qt/qt_text.h"
+#include "quotation/iban.h"
 #include "sheet/qt/dealer_settings.h"
+#include "sheet/qt/mail_hand_over.h"
 
 namespace corvane {
 namespace {
@@ -30,7 +34,8 @@ QPlainTextEdit* Lines(const std::string& text, const char* name, int rows) {
 
 }  // namespace
 
-DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* parent)
+DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, const QString& mailFolder,
+                                         QWidget* parent)
     : QDialog(parent),
       companyName_(Line(dealer.companyName, "txtCompanyName")),
       address_(Lines(dealer.address, "txtAddress", 4)),
@@ -39,15 +44,35 @@ DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* p
       email_(Line(dealer.email, "txtEmail")),
       numberPrefix_(Line(dealer.numberPrefix, "txtNumberPrefix")),
       validityDays_(new QSpinBox),
-      currency_(Line(dealer.currency, "txtCurrency")),
-      terms_(Lines(dealer.terms, "txtTerms", 4)) {
+      terms_(Lines(dealer.terms, "txtTerms", 4)),
+      paymentTerms_(Line(dealer.paymentTerms, "txtPaymentTerms")),
+      accountHolder_(Line(dealer.bank.accountHolder, "txtAccountHolder")),
+      bank_(Line(dealer.bank.bank, "txtBank")),
+      account_(Line(dealer.bank.account, "txtAccount")),
+      accountWarning_(new QLabel),
+      branch_(Line(dealer.bank.branch, "txtBranch")),
+      mailFolder_(new QLineEdit(mailFolder)),
+      currency_(dealer.currency) {
   setObjectName(QStringLiteral("dealerDetails"));
   setWindowTitle(QStringLiteral("Dealer details"));
   validityDays_->setObjectName(QStringLiteral("spnValidityDays"));
   validityDays_->setRange(1, kMaxValidityDays);
   validityDays_->setValue(dealer.validityDays);
   validityDays_->setSuffix(QStringLiteral(" days"));
-  currency_->setPlaceholderText(QStringLiteral("as the price book names it"));
+  paymentTerms_->setPlaceholderText(QStringLiteral("e.g. 30 days from invoice"));
+  accountWarning_->setObjectName(QStringLiteral("lblAccountWarning"));
+  accountWarning_->setWordWrap(true);
+  accountWarning_->setVisible(false);
+  mailFolder_->setObjectName(QStringLiteral("txtMailFolder"));
+  mailFolder_->setPlaceholderText(QDir::toNativeSeparators(corvane::MailFolder(QString())));
+  const auto checkAccount = [this] {
+    const QString warning = AccountWarning();
+    accountWarning_->setText(warning);
+    accountWarning_->setVisible(!warning.isEmpty());
+    account_->setAccessibleDescription(warning);
+  };
+  connect(account_, &QLineEdit::textChanged, this, checkAccount);
+  checkAccount();
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("&Company name:"), companyName_);
@@ -57,8 +82,14 @@ DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, QWidget* p
   form->addRow(QStringLiteral("&E-mail:"), email_);
   form->addRow(QStringLiteral("Quote number &prefix:"), numberPrefix_);
   form->addRow(QStringLiteral("Quotes &valid for:"), validityDays_);
-  form->addRow(QStringLiteral("C&urrency:"), currency_);
   form->addRow(QStringLiteral("Te&rms:"), terms_);
+  form->addRow(QStringLiteral("Pa&yment terms:"), paymentTerms_);
+  form->addRow(QStringLiteral("Account &holder:"), accountHolder_);
+  form->addRow(QStringLiteral("&Bank:"), bank_);
+  form->addRow(QStringLiteral("Account number or &IBAN:"), account_);
+  form->addRow(QString(), accountWarning_);
+  form->addRow(QStringLiteral("Branch code or BI&C:"), branch_);
+  form->addRow(QStringLiteral("PDFs for e-&mail go to:"), mailFolder_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -77,17 +108,34 @@ DealerDetails DealerDetailsDialog::Details() const {
   dealer.email = ToStdString(email_->text().trimmed());
   dealer.numberPrefix = ToStdString(numberPrefix_->text().trimmed());
   dealer.validityDays = validityDays_->value();
-  dealer.currency = ToStdString(currency_->text().trimmed());
+  dealer.currency = currency_;
   dealer.terms = ToStdString(terms_->toPlainText().trimmed());
+  dealer.paymentTerms = ToStdString(paymentTerms_->text().trimmed());
+  dealer.bank.accountHolder = ToStdString(accountHolder_->text().trimmed());
+  dealer.bank.bank = ToStdString(bank_->text().trimmed());
+  dealer.bank.account = ToStdString(account_->text().trimmed());
+  dealer.bank.branch = ToStdString(branch_->text().trimmed());
   return dealer;
+}
+
+QString DealerDetailsDialog::MailFolder() const {
+  return mailFolder_->text().trimmed();
+}
+
+QString DealerDetailsDialog::AccountWarning() const {
+  if (CheckIban(ToStdString(account_->text().trimmed())) != IbanCheck::Fails) return {};
+  return QStringLiteral(
+      "This IBAN's check digits do not agree with the rest of it: please check "
+      "it. It is kept as typed.");
 }
 
 DealerDetails EditDealerDetails(QWidget* parent) {
   const std::unique_ptr<QSettings> settings = ProgramSettings();
-  DealerDetailsDialog dialog(LoadDealerDetails(*settings), parent);
+  DealerDetailsDialog dialog(LoadDealerDetails(*settings), LoadMailFolder(*settings), parent);
   if (dialog.exec() != QDialog::Accepted) return LoadDealerDetails(*settings);
   const DealerDetails dealer = dialog.Details();
   SaveDealerDetails(*settings, dealer);
+  SaveMailFolder(*settings, dialog.MailFolder());
   return dealer;
 }
 

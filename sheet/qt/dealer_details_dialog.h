@@ -3,8 +3,11 @@
 
 #include <QDialog>
 
+#include <string>
+
 #include "quotation/dealer_details.h"
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QSpinBox;
@@ -15,9 +18,14 @@ class DealerDetailsDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  DealerDetailsDialog(const DealerDetails& dealer, QWidget* parent);
+  DealerDetailsDialog(const DealerDetails& dealer, const QString& mailFolder, QWidget* parent);
   //! The details as the dialog's fields hold them.
   DealerDetails Details() const;
+  //! The folder "E-mail..." saves PDFs in; empty for the documents folder.
+  QString MailFolder() const;
+  //! What the dialog says of the account number: a warning when it is an IBAN whose check digits
+  //! do not agree, else nothing. The dealer may keep it all the same.
+  QString AccountWarning() const;
 
  private:
   QLineEdit* companyName_;
@@ -27,8 +35,15 @@ class DealerDetailsDialog final : public QDialog {
   QLineEdit* email_;
   QLineEdit* numberPrefix_;
   QSpinBox* validityDays_;
-  QLineEdit* currency_;
   QPlainTextEdit* terms_;
+  QLineEdit* paymentTerms_;
+  QLineEdit* accountHolder_;
+  QLineEdit* bank_;
+  QLineEdit* account_;
+  QLabel* accountWarning_;
+  QLineEdit* branch_;
+  QLineEdit* mailFolder_;
+  std::string currency_;  //!< no longer shown; kept as it was
 };
 
 //! Shows the dialog over the parent and, when the dealer accepts it, saves the details in the

@@ -3,6 +3,8 @@
 
 #include "quotation/dealer_details.h"
 
+#include <QString>
+
 class QSettings;
 
 namespace corvane {
@@ -11,5 +13,9 @@ namespace corvane {
 DealerDetails LoadDealerDetails(QSettings& settings);
 
 void SaveDealerDetails(QSettings& settings, const DealerDetails& dealer);
+
+//! The folder "E-mail..." saves PDFs in, as set in "Dealer details..."; empty for the default.
+QString LoadMailFolder(QSettings& settings);
+void SaveMailFolder(QSettings& settings, const QString& folder);
 
 }  // namespace corvane

@@ -77,8 +77,9 @@ MailHandOver HandOverToMail(const QByteArray& pdf, const QString& folder, const 
   process->setProcessChannelMode(QProcess::ForwardedChannels);
   process->start();
   if (!process->waitForStarted(kWaitMs)) {
-    result.message = QStringLiteral("The quote was not e-mailed: xdg-email could not be started "
-                                    "(%1). The PDF is at %2.")
+    result.message = QStringLiteral(
+                         "The quote was not e-mailed: xdg-email could not be started "
+                         "(%1). The PDF is at %2.")
                          .arg(process->errorString(), Shown(path));
     delete process;
     return result;
@@ -99,8 +100,8 @@ MailHandOver HandOverToMail(const QByteArray& pdf, const QString& folder, const 
     }
     result.handedOver = true;
   }
-  result.message =
-      QStringLiteral("The quote was handed to the mail program; the PDF is at %1.").arg(Shown(path));
+  result.message = QStringLiteral("The quote was handed to the mail program; the PDF is at %1.")
+                       .arg(Shown(path));
   return result;
 }
 

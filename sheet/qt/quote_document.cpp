@@ -99,8 +99,7 @@ class QuotationDocument final : public PagedDocument {
     }
     painter.Rule(0, bodyBottom_ + 4, width_, 0.3);
     const QRectF foot(0, bodyBottom_ + 7, width_, 12);
-    painter.Text(fonts_.small, foot, Qt::AlignLeft | Qt::AlignTop,
-                 ToQString(QuotationTitle(q_)));
+    painter.Text(fonts_.small, foot, Qt::AlignLeft | Qt::AlignTop, ToQString(QuotationTitle(q_)));
     painter.Text(fonts_.small, foot, Qt::AlignRight | Qt::AlignTop,
                  QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount));
   }
@@ -152,8 +151,13 @@ class QuotationDocument final : public PagedDocument {
   }
 
   Item Paragraph(const std::string& text, const QFont& font, double gap) const {
-    return {Item::Kind::Closing, {{ToQString(text), &font, 0, width_, Qt::AlignLeft}}, gap, 0,
-            false, false, 0};
+    return {Item::Kind::Closing,
+            {{ToQString(text), &font, 0, width_, Qt::AlignLeft}},
+            gap,
+            0,
+            false,
+            false,
+            0};
   }
 
   void Build() {
@@ -161,8 +165,8 @@ class QuotationDocument final : public PagedDocument {
     const double half = width_ * 0.55;
     std::vector<Piece> right = {{ToQString(std::string(kQuotationHeading)), &fonts_.title, half,
                                  width_ - half, Qt::AlignRight}};
-    for (Piece& fact : Lines(QuoteFacts(q_), fonts_.text, fonts_.text, half, width_ - half,
-                             Qt::AlignRight)) {
+    for (Piece& fact :
+         Lines(QuoteFacts(q_), fonts_.text, fonts_.text, half, width_ - half, Qt::AlignRight)) {
       right.push_back(std::move(fact));
     }
     AddBlock(Lines(SellerLines(q_.dealer), fonts_.seller, fonts_.text, 0, half - kBlockGap), right,
@@ -181,16 +185,16 @@ class QuotationDocument final : public PagedDocument {
     const double labelWidth = width_ - kColumnWidths.back();
     bool first = true;
     for (const TotalRow& row : TotalRows(q_, separators_)) {
-      items_.push_back({Item::Kind::Closing,
-                        {{ToQString(row.label), &fonts_.bold, 0, labelWidth - kPadding,
-                          Qt::AlignRight},
-                         {Price(row.amount), &fonts_.bold, labelWidth, kColumnWidths.back() -
-                          kPadding, Qt::AlignRight}},
-                        first ? 2.0 : 0.0,
-                        kPadding,
-                        first,
-                        false,
-                        0});
+      items_.push_back(
+          {Item::Kind::Closing,
+           {{ToQString(row.label), &fonts_.bold, 0, labelWidth - kPadding, Qt::AlignRight},
+            {Price(row.amount), &fonts_.bold, labelWidth, kColumnWidths.back() - kPadding,
+             Qt::AlignRight}},
+           first ? 2.0 : 0.0,
+           kPadding,
+           first,
+           false,
+           0});
       first = false;
     }
     if (const std::string note = IncludingNote(q_); !note.empty()) {
@@ -204,8 +208,8 @@ class QuotationDocument final : public PagedDocument {
     }
     const std::vector<std::string> payment = PaymentLines(q_.dealer);
     for (std::size_t i = 0; i < payment.size(); ++i) {
-      items_.push_back(Paragraph(payment[i], i == 0 ? fonts_.bold : fonts_.text,
-                                 i == 0 ? kBlockGap : 0));
+      items_.push_back(
+          Paragraph(payment[i], i == 0 ? fonts_.bold : fonts_.text, i == 0 ? kBlockGap : 0));
     }
     items_.push_back(Paragraph(AcceptanceHeading(q_), fonts_.bold, kBlockGap + 4));
     for (std::string_view field : kAcceptanceFields) {
@@ -216,8 +220,13 @@ class QuotationDocument final : public PagedDocument {
     }
 
     const QString continued = ToQString(QuotationTitle(q_)) + QStringLiteral(" (continued)");
-    runningHead_ = {Item::Kind::Block, {{continued, &fonts_.bold, 0, width_, Qt::AlignLeft}}, 0,
-                    0, false, false, 0};
+    runningHead_ = {Item::Kind::Block,
+                    {{continued, &fonts_.bold, 0, width_, Qt::AlignLeft}},
+                    0,
+                    0,
+                    false,
+                    false,
+                    0};
     runningHead_.padding = 5;
   }
 

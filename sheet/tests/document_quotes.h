@@ -18,8 +18,7 @@ inline QuoteDate DocumentDay(int year, unsigned month, unsigned day) {
 
 //! A line as the sheet makes it: the exact price the quote function gave, quoted by the one rule.
 inline QuoteLine DocumentLine(std::string description, Money listPrice, Money exactPrice,
-                              std::optional<DiscountPercent> discount, int quantity,
-                              VatRate rate) {
+                              std::optional<DiscountPercent> discount, int quantity, VatRate rate) {
   QuoteLine line;
   line.description = std::move(description);
   line.subject = LineSubject{};
@@ -44,7 +43,7 @@ inline Quotation TwoRateQuotation(int extraLines = 0) {
   q.status = QuoteStatus::Sent;
   q.date = DocumentDay(2026, 12, 9);
   q.validUntil = DocumentDay(2027, 1, 8);
-  q.customer = Customer{"Bell & Sons <Pty>", "Jo Bell",          "4 Dock Street\nDurban 4001",
+  q.customer = Customer{"Bell & Sons <Pty>", "Jo Bell",         "4 Dock Street\nDurban 4001",
                         "4987654321",        "jo@bell.example", "031 555 0199"};
   q.reference = "PO-4711";
   q.dealer.companyName = "Tarn Systems";
@@ -54,8 +53,8 @@ inline Quotation TwoRateQuotation(int extraLines = 0) {
   q.dealer.vatNumber = "4123456789";
   q.dealer.terms = "Payment within 30 days.";
   q.dealer.paymentTerms = "30 days from invoice";
-  q.dealer.bank = BankDetails{"Tarn Systems (Pty) Ltd", "First Bank",
-                              "GB82 WEST 1234 5698 7654 32", "250655"};
+  q.dealer.bank =
+      BankDetails{"Tarn Systems (Pty) Ltd", "First Bank", "GB82 WEST 1234 5698 7654 32", "250655"};
   q.currency = "ZAR";
   const VatRate low{1400};
   const VatRate high{1500};
@@ -70,10 +69,10 @@ inline Quotation TwoRateQuotation(int extraLines = 0) {
                                  Money::fromInt16(3000), Money::fromInt16(3000), std::nullopt, 2,
                                  high));
   for (int i = 0; i < extraLines; ++i) {
-    q.lines.push_back(DocumentLine("Office " + std::to_string(i) + ": Windows HB " +
-                                       std::to_string(i % 9 + 1),
-                                   Money::fromInt16(2360), Money::fromTenThousandths(2'123'4),
-                                   DiscountPercent{100'000}, i % 7 + 1, i % 2 ? low : high));
+    q.lines.push_back(
+        DocumentLine("Office " + std::to_string(i) + ": Windows HB " + std::to_string(i % 9 + 1),
+                     Money::fromInt16(2360), Money::fromTenThousandths(2'123'4),
+                     DiscountPercent{100'000}, i % 7 + 1, i % 2 ? low : high));
   }
   q.totals = TotalsOf(q.lines);
   return q;

@@ -10,10 +10,10 @@
 #include "money/format_price.h"
 #include "quotation/amounts.h"
 #include "quotation/iban.h"
-#include "sheet/tests/document_quotes.h"
 #include "sheet/pdf_file_name.h"
 #include "sheet/printable_text.h"
 #include "sheet/sheet_text.h"
+#include "sheet/tests/document_quotes.h"
 
 namespace corvane {
 namespace {
@@ -128,11 +128,12 @@ TEST(DocumentText, AnUnnumberedQuoteWithoutCustomerOrDealerSaysOnlyWhatItKnows) 
 // Every field a person types, filled with each kind of awkward value.
 TEST(DocumentText, TypedValuesArePrintedLiterallyAndSafely) {
   const std::string huge(10'000, 'W');
-  const std::string values[] = {"\x1b[31mred\x07", "abc\u202Edcba", "<b>bold</b> &amp; more",
-                                huge, "", "line\rbreak\x85here", "bad \xff\xfe bytes"};
-  std::string Customer::*customerFields[] = {&Customer::company,   &Customer::contact,
-                                             &Customer::address,   &Customer::vatNumber,
-                                             &Customer::email,     &Customer::telephone};
+  const std::string values[] = {
+      "\x1b[31mred\x07",     "abc\u202Edcba",     "<b>bold</b> &amp; more", huge, "",
+      "line\rbreak\x85here", "bad \xff\xfe bytes"};
+  std::string Customer::*customerFields[] = {&Customer::company, &Customer::contact,
+                                             &Customer::address, &Customer::vatNumber,
+                                             &Customer::email,   &Customer::telephone};
   std::string DealerDetails::*dealerFields[] = {&DealerDetails::companyName,
                                                 &DealerDetails::address, &DealerDetails::terms,
                                                 &DealerDetails::paymentTerms};
@@ -259,7 +260,7 @@ TEST(PercentText, WritesTheNumberInTheUsersFormat) {
     std::int64_t tenThousandths;
     std::string point, comma;
   } cases[] = {
-      {125'000, "12.5%", "12,5%"}, {100'000, "10%", "10%"},       {0, "0%", "0%"},
+      {125'000, "12.5%", "12,5%"},    {100'000, "10%", "10%"},     {0, "0%", "0%"},
       {12'345, "1.2345%", "1,2345%"}, {1'000'000, "100%", "100%"}, {-50'000, "-5%", "-5%"},
   };
   for (const auto& c : cases) {

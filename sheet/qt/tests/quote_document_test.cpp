@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "qt/qt_text.h"
+#include "sheet/pdf_file_name.h"
 #include "sheet/qt/mail_hand_over.h"
 #include "sheet/qt/quote_document.h"
-#include "sheet/pdf_file_name.h"
 #include "sheet/sheet_text.h"
 #include "sheet/tests/document_quotes.h"
 
@@ -27,8 +27,9 @@ namespace {
 // last page.
 std::string PdfText(const QString& path, int page = 0) {
   QStringList arguments{QStringLiteral("-layout")};
-  if (page > 0) arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
-                          << QString::number(page);
+  if (page > 0)
+    arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+              << QString::number(page);
   arguments << path << QStringLiteral("-");
   QProcess pdftotext;
   pdftotext.start(QStringLiteral("pdftotext"), arguments);
@@ -59,21 +60,55 @@ TEST(QuoteDocument, TheTwoRatePdfHoldsEveryBlock) {
   const std::vector<std::string> pages = Pages(TwoRateQuotation(), dir);
   ASSERT_EQ(pages.size(), 1u);
   const std::string& text = pages.front();
-  for (const char* expected : {
-           "Tarn Systems", "12 Main Road", "Cape Town 8001", "Tel: 021 555 0100",
-           "E-mail: sales@tarn.example", "VAT reg. no.: 4123456789", "Quotation",
-           "Number: Q-2026-0007 rev. 2", "Date: 9 December 2026", "Valid until: 8 January 2027",
-           "Reference: PO-4711", "Quotation for", "Bell & Sons <Pty>", "Attn. Jo Bell",
-           "4 Dock Street", "Durban 4001", "VAT no.: 4987654321", "E-mail: jo@bell.example",
-           "Tel: 031 555 0199", "Description", "Qty", "List price", "Discount", "Unit price",
-           "VAT", "Amount (ZAR)", "1,600.00", "12.5%", "1,400.00",
-           "Total excl. VAT (ZAR)", "VAT 14% on ", "VAT 15% on 6,000.00", "900.00",
-           "Total incl. VAT (ZAR)", "Prices marked incl. include VAT; the others exclude it.",
-           "Valid until 8 January 2027.", "Payment within 30 days.", "Bank details",
-           "Account holder: Tarn Systems (Pty) Ltd", "Bank: First Bank",
-           "Account no. / IBAN: GB82 WEST 1234 5698 7654 32", "Branch code / BIC: 250655",
-           "Payment terms: 30 days from invoice", "Accepted on behalf of Bell & Sons <Pty>",
-           "Name:", "Signature:", "Date:", "Quotation Q-2026-0007 rev. 2", "Page 1 of 1"}) {
+  for (const char* expected : {"Tarn Systems",
+                               "12 Main Road",
+                               "Cape Town 8001",
+                               "Tel: 021 555 0100",
+                               "E-mail: sales@tarn.example",
+                               "VAT reg. no.: 4123456789",
+                               "Quotation",
+                               "Number: Q-2026-0007 rev. 2",
+                               "Date: 9 December 2026",
+                               "Valid until: 8 January 2027",
+                               "Reference: PO-4711",
+                               "Quotation for",
+                               "Bell & Sons <Pty>",
+                               "Attn. Jo Bell",
+                               "4 Dock Street",
+                               "Durban 4001",
+                               "VAT no.: 4987654321",
+                               "E-mail: jo@bell.example",
+                               "Tel: 031 555 0199",
+                               "Description",
+                               "Qty",
+                               "List price",
+                               "Discount",
+                               "Unit price",
+                               "VAT",
+                               "Amount (ZAR)",
+                               "1,600.00",
+                               "12.5%",
+                               "1,400.00",
+                               "Total excl. VAT (ZAR)",
+                               "VAT 14% on ",
+                               "VAT 15% on 6,000.00",
+                               "900.00",
+                               "Total incl. VAT (ZAR)",
+                               "Prices marked incl. include VAT; the others exclude it.",
+                               "Valid until 8 January 2027.",
+                               "Payment within 30 days.",
+                               "Bank details",
+                               "Account holder: Tarn Systems (Pty) Ltd",
+                               "Bank: First Bank",
+                               "Account no. / IBAN: GB82 WEST 1234 5698 7654 32",
+                               "Branch code / BIC: 250655",
+                               "Payment terms: 30 days from invoice",
+                               "Accepted on behalf of Bell & Sons <Pty>",
+                               "Name:",
+                               "Signature:",
+                               "Date:",
+                               "Quotation Q-2026-0007 rev. 2",
+                               "Page 1 of 1"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
   }
   // 12 x the Tessaline 19 contract at 750.00 including VAT: 9,000.00, as printed on its row.
@@ -105,9 +140,7 @@ TEST(QuoteDocument, FortyLinesRepeatTheHeadingAndKeepTheClosingWithTheLastLine) 
   }
   int rows = 0;
   for (const std::string& page : pages) {
-    for (std::size_t at = 0; (at = page.find("Office ", at)) !=
-                             std::string::npos;
-         ++at) {
+    for (std::size_t at = 0; (at = page.find("Office ", at)) != std::string::npos; ++at) {
       ++rows;
     }
   }
@@ -132,9 +165,9 @@ TEST(QuoteDocument, AwkwardValuesStayOnTheirPagesAndTheDocumentStaysPaged) {
     ASSERT_FALSE(pages.empty());
     EXPECT_LE(pages.size(), 6u);
     for (std::size_t i = 0; i < pages.size(); ++i) {
-      EXPECT_NE(pages[i].find("Page " + std::to_string(i + 1) + " of " +
-                              std::to_string(pages.size())),
-                std::string::npos);
+      EXPECT_NE(
+          pages[i].find("Page " + std::to_string(i + 1) + " of " + std::to_string(pages.size())),
+          std::string::npos);
     }
     // The totals stand on the page of the last line (2 x 3,000.00), whatever follows them.
     const auto totals = std::find_if(pages.begin(), pages.end(), [](const std::string& page) {
@@ -153,8 +186,9 @@ class FakeMailProgram : public ::testing::Test {
     const QString script = bin_.filePath(QStringLiteral("xdg-email"));
     QFile file(script);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$FAKE_MAIL_ARGUMENTS\"\n"
-               "exit \"${FAKE_MAIL_STATUS:-0}\"\n");
+    file.write(
+        "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$FAKE_MAIL_ARGUMENTS\"\n"
+        "exit \"${FAKE_MAIL_STATUS:-0}\"\n");
     file.close();
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", bin_.path().toLocal8Bit() + ":" + path_);
@@ -169,8 +203,8 @@ class FakeMailProgram : public ::testing::Test {
 
   MailHandOver Send(const Quotation& quotation) const {
     return HandOverToMail(QuotationPdf(quotation, Separators{}), Folder(),
-                          ToQString(ProposedPdfName(quotation)),
-                          ToQString(MailSubject(quotation)), ToQString(quotation.customer.email));
+                          ToQString(ProposedPdfName(quotation)), ToQString(MailSubject(quotation)),
+                          ToQString(quotation.customer.email));
   }
 
   QByteArray path_;
@@ -200,13 +234,15 @@ TEST_F(FakeMailProgram, WithoutAMailProgramOrXdgEmailSaysWhatIsMissingAndWhereTh
   qputenv("FAKE_MAIL_STATUS", "3");
   MailHandOver result = Send(quotation);
   EXPECT_FALSE(result.handedOver);
-  EXPECT_TRUE(result.message.contains(QStringLiteral("No mail program"))) << result.message.toStdString();
+  EXPECT_TRUE(result.message.contains(QStringLiteral("No mail program")))
+      << result.message.toStdString();
   EXPECT_TRUE(result.message.contains(result.path));
   EXPECT_TRUE(QFile::exists(result.path));
   QFile file(arguments());
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(),
-            4) << "no recipient without the customer's address";
+            4)
+      << "no recipient without the customer's address";
 
   qputenv("PATH", out_.path().toLocal8Bit());
   result = Send(quotation);
