@@ -31,6 +31,7 @@
 #include <utility>
 
 #include "money/escaped_text.h"
+#include "money/program_title.h"
 #include "qt/clipboard.h"
 #include "qt/fit_to_screen.h"
 #include "qt/program_settings.h"
@@ -38,8 +39,10 @@
 #include "qt/save_file.h"
 #include "register/qt/quotes_window.h"
 #include "register/qt/sql_quote_register.h"
+#include "sheet/pdf_file_name.h"
 #include "sheet/qt/dealer_details_dialog.h"
 #include "sheet/qt/dealer_settings.h"
+#include "sheet/qt/mail_hand_over.h"
 #include "sheet/qt/quote_document.h"
 #include "sheet/sheet_text.h"
 #include "window/event_boundary.h"
@@ -55,7 +58,7 @@ QString ShownPath(const QString& path) {
 enum Column : int { kDescription, kQuantity, kUnitPrice, kExcludingVat, kIncludingVat, kColumns };
 
 constexpr std::int64_t kUnixEpochJulianDay = 2440588;
-const QString kApplicationTitle = QStringLiteral("Tindrel");
+const QString kApplicationTitle = ToQString(kProgramTitle);
 
 QuoteDate Today() {
   return QuoteDate(std::chrono::days(QDate::currentDate().toJulianDay() - kUnixEpochJulianDay));
@@ -173,6 +176,7 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
   QPushButton* copy = AddButton(*buttons, QStringLiteral("C&opy quote"), "cmdCopyQuote");
   QPushButton* print = AddButton(*buttons, QStringLiteral("&Print..."), "cmdPrint");
   QPushButton* save = AddButton(*buttons, QStringLiteral("&Save as PDF..."), "cmdSavePdf");
+  QPushButton* email = AddButton(*buttons, QStringLiteral("&E-mail..."), "cmdEmail");
 
   // On a small or highly scaled screen the sheet scrolls rather than open beyond the screen's edge.
   auto* content = new QWidget;
@@ -209,6 +213,7 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, QuoteTerms terms, Mess
   connect(copy, &QPushButton::clicked, this, &QuoteSheetWindow::CopyQuote);
   connect(print, &QPushButton::clicked, this, &QuoteSheetWindow::Print);
   connect(save, &QPushButton::clicked, this, &QuoteSheetWindow::SaveAsPdf);
+  connect(email, &QPushButton::clicked, this, &QuoteSheetWindow::EmailQuote);
   auto* remove =
       new QShortcut(QKeySequence::Delete, lines_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
   connect(remove, &QShortcut::activated, this, &QuoteSheetWindow::RemoveSelectedLine);
@@ -432,6 +437,21 @@ bool QuoteSheetWindow::WritePdf(const QString& path) {
   Say(QStringLiteral("%1 saved as %2.")
           .arg(ToQString(QuotationTitle(*quotation)), ShownPath(path)));
   return true;
+}
+
+void QuoteSheetWindow::EmailQuote() {
+  const std::optional<Quotation> quotation = Sendable();
+  if (!quotation) return;
+  const MailHandOver result = HandOverToMail(
+      QuotationPdf(*quotation, separators_), MailFolder(LoadMailFolder(*ProgramSettings())),
+      ToQString(ProposedPdfName(*quotation)), ToQString(MailSubject(*quotation)),
+      ToQString(quotation->customer.email));
+  if (result.handedOver) sheet_.MarkHandedOn();
+  Say(result.message);
+}
+
+QString QuoteSheetWindow::ProposedPdfFileName() const {
+  return ToQString(ProposedPdfName(sheet_.Document(dealer_, terms_)));
 }
 
 void QuoteSheetWindow::ShowDealerDetails() {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "money/program_title.h"
 #include "money/vat.h"
 #include "pricebook/price_book_file.h"
 #include "qt/program_settings.h"
@@ -97,7 +98,7 @@ QString PriceBookActions::Description() const {
 }
 
 void PriceBookActions::ShowBookInUse() {
-  QMessageBox box(QMessageBox::Information, QStringLiteral("Tindrel"), Description(),
+  QMessageBox box(QMessageBox::Information, ToQString(kProgramTitle), Description(),
                   QMessageBox::Ok, &window_);
   box.exec();
 }
