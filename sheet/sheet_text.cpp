@@ -53,7 +53,8 @@ Money ListPriceInBasis(const QuoteLine& line) {
 std::string QuotationTitle(const Quotation& quotation) {
   std::string title(kQuotationHeading);
   if (const std::string number = NumberWithRevision(quotation); !number.empty()) {
-    title += " " + PrintableField(number);
+    title += ' ';
+    title += PrintableField(number);
   }
   return title;
 }
@@ -98,19 +99,20 @@ std::vector<std::string> BuyerLines(const Customer& customer) {
 std::vector<std::string> QuoteFacts(const Quotation& quotation) {
   std::vector<std::string> facts;
   AddField(facts, "Number: ", NumberWithRevision(quotation));
-  facts.push_back("Date: " + DateText(quotation.date));
-  facts.push_back("Valid until: " + DateText(quotation.validUntil));
+  facts.push_back(std::string("Date: ") + DateText(quotation.date));
+  facts.push_back(std::string("Valid until: ") + DateText(quotation.validUntil));
   AddField(facts, "Reference: ", quotation.reference);
   return facts;
 }
 
 std::string ValidityText(const Quotation& quotation) {
-  return "Valid until " + DateText(quotation.validUntil) + ".";
+  return std::string("Valid until ") + DateText(quotation.validUntil) + ".";
 }
 
 std::string WithCurrency(std::string_view label, const Quotation& quotation) {
   std::string text(label);
-  if (!quotation.currency.empty()) text += " (" + PrintableField(quotation.currency) + ")";
+  if (!quotation.currency.empty())
+    text += std::string(" (") + PrintableField(quotation.currency) + ")";
   return text;
 }
 
@@ -151,7 +153,8 @@ std::string PercentText(std::int64_t tenThousandths, const Separators& separator
   const bool negative = tenThousandths < 0;
   const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(tenThousandths)
                                            : static_cast<std::uint64_t>(tenThousandths);
-  std::string text = (negative ? "-" : "") + std::to_string(magnitude / 10'000);
+  std::string text(negative ? "-" : "");
+  text += std::to_string(magnitude / 10'000);
   std::string fraction = std::to_string(10'000 + magnitude % 10'000).substr(1);
   while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
   if (!fraction.empty()) text += separators.decimal + fraction;
@@ -162,9 +165,9 @@ std::vector<TotalRow> TotalRows(const Quotation& quotation, const Separators& se
   std::vector<TotalRow> rows{
       {WithCurrency("Total excl. VAT", quotation), quotation.totals.excludingVat}};
   for (const VatRow& rate : quotation.totals.rates) {
-    rows.push_back(
-        {"VAT " + RateText(rate.rate, separators) + " on " + Price(rate.base, separators),
-         rate.vat});
+    rows.push_back({std::string("VAT ") + RateText(rate.rate, separators) + " on " +
+                        Price(rate.base, separators),
+                    rate.vat});
   }
   rows.push_back({WithCurrency("Total incl. VAT", quotation), quotation.totals.includingVat});
   return rows;
@@ -175,15 +178,15 @@ std::vector<std::string> TermsLines(const Quotation& quotation) {
 }
 
 std::string AcceptanceHeading(const Quotation& quotation) {
-  return "Accepted on behalf of " + (quotation.customer.company.empty()
-                                         ? std::string("the customer")
-                                         : PrintableField(quotation.customer.company));
+  return std::string("Accepted on behalf of ") + (quotation.customer.company.empty()
+                                                      ? std::string("the customer")
+                                                      : PrintableField(quotation.customer.company));
 }
 
 std::string MailSubject(const Quotation& quotation) {
   std::string subject = QuotationTitle(quotation);
   if (!quotation.dealer.companyName.empty()) {
-    subject += " from " + PrintableField(quotation.dealer.companyName);
+    subject += std::string(" from ") + PrintableField(quotation.dealer.companyName);
   }
   return subject;
 }
@@ -207,19 +210,19 @@ std::string SheetPlainText(const Quotation& quotation, const Separators& separat
     text += cell(DocumentColumn::Quantity) + " x " + cell(DocumentColumn::Description) + " at " +
             cell(DocumentColumn::UnitPrice) + " = " + cell(DocumentColumn::Amount) + " (";
     if (!cell(DocumentColumn::ListPrice).empty()) {
-      text += "list price " + cell(DocumentColumn::ListPrice) + ", ";
+      text += std::string("list price ") + cell(DocumentColumn::ListPrice) + ", ";
     }
     if (!cell(DocumentColumn::Discount).empty()) {
-      text += "discount " + cell(DocumentColumn::Discount) + ", ";
+      text += std::string("discount ") + cell(DocumentColumn::Discount) + ", ";
     }
-    text += "VAT " + cell(DocumentColumn::VatRate) + ")\n";
+    text += std::string("VAT ") + cell(DocumentColumn::VatRate) + ")\n";
   }
   if (const std::string note = IncludingNote(quotation); !note.empty()) text += note + "\n";
   text += "\n";
   for (const TotalRow& row : TotalRows(quotation, separators)) {
     text += row.label + ": " + Price(row.amount, separators) + "\n";
   }
-  text += "\n" + ValidityText(quotation) + "\n";
+  text += std::string("\n") + ValidityText(quotation) + "\n";
   AddLines(text, TermsLines(quotation));
   text += "\n";
   block(PaymentLines(quotation.dealer));
@@ -243,7 +246,7 @@ std::string SheetHtml(const Quotation& quotation, const Separators& separators) 
     return html + "</p>\n";
   };
   const std::string title = EscapeHtml(QuotationTitle(quotation));
-  std::string html = "<html><head><meta charset=\"utf-8\"><title>" + title +
+  std::string html = std::string("<html><head><meta charset=\"utf-8\"><title>") + title +
                      "</title></head><body>\n<h1>" + title + "</h1>\n";
   html += paragraph(SellerLines(quotation.dealer));
   html += paragraph(BuyerLines(quotation.customer));
@@ -263,15 +266,15 @@ std::string SheetHtml(const Quotation& quotation, const Separators& separators) 
   }
   html += "</tbody>\n<tfoot>\n";
   for (const TotalRow& row : TotalRows(quotation, separators)) {
-    html += "<tr><td colspan=\"" + std::to_string(kDocumentColumns - 1) + "\" align=\"right\"><b>" +
-            EscapeHtml(row.label) + "</b></td><td align=\"right\"><b>" +
+    html += std::string("<tr><td colspan=\"") + std::to_string(kDocumentColumns - 1) +
+            "\" align=\"right\"><b>" + EscapeHtml(row.label) + "</b></td><td align=\"right\"><b>" +
             EscapeHtml(Price(row.amount, separators)) + "</b></td></tr>\n";
   }
   html += "</tfoot>\n</table>\n";
   if (const std::string note = IncludingNote(quotation); !note.empty()) {
-    html += "<p>" + EscapeHtml(note) + "</p>\n";
+    html += std::string("<p>") + EscapeHtml(note) + "</p>\n";
   }
-  html += "<p>" + EscapeHtml(ValidityText(quotation)) + "</p>\n";
+  html += std::string("<p>") + EscapeHtml(ValidityText(quotation)) + "</p>\n";
   html += paragraph(TermsLines(quotation));
   html += paragraph(PaymentLines(quotation.dealer));
   std::vector<std::string> acceptance{AcceptanceHeading(quotation)};
