@@ -1,6 +1,7 @@
 // The one choice of a typeface among those installed, for the window and the printed list alike.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -19,5 +20,14 @@ QString InstalledFamily(const QStringList& wishes, const QStringList& installed)
 
 //! The same among the families installed now.
 QString InstalledFamily(const QStringList& wishes);
+
+//! A font of that one family (the desktop's own for an empty text), sans serif where it lacks a
+//! glyph, with unhinted glyphs: they keep the typeface's own widths, the ones a fixed layout or
+//! a printed page was measured with, and they are quicker to render. The caller sets the size.
+QFont UnhintedFont(const QString& family, bool bold, bool italic = false);
+
+//! The printed documents' font: the family (InstalledFamily(ArialOrLookAlikes()), chosen once
+//! per document) at the size in points.
+QFont DocumentFont(const QString& family, double points, bool bold, bool italic = false);
 
 }  // namespace corvane

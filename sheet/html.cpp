@@ -19,6 +19,9 @@ std::string EscapeHtml(std::string_view text) {
       case '"':
         escaped += "&quot;";
         break;
+      case '\'':
+        escaped += "&#39;";
+        break;
       default:
         escaped += c;
     }

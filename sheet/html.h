@@ -6,7 +6,7 @@
 
 namespace corvane {
 
-//! The text with &, <, > and " written as character references.
+//! The text with &, <, >, " and ' written as character references.
 std::string EscapeHtml(std::string_view text);
 
 }  // namespace corvane

@@ -1,15 +1,28 @@
 // Texts the window shows that both sets of controls need: list entries and start-up captions.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "money/program_title.h"
+
 namespace corvane {
 
-inline constexpr std::string_view kWindowCaption =
-    "Corvane Cross-grade Price Calculator  v20120528";
+//! The program's title and the date of the built-in prices, as the window's caption has always
+//! read.
+inline constexpr std::string_view kCaptionVersion = "  v20120528";
+inline constexpr auto kWindowCaptionText = [] {
+  std::array<char, kProgramTitle.size() + kCaptionVersion.size()> text{};
+  std::ranges::copy(kProgramTitle, text.begin());
+  std::ranges::copy(kCaptionVersion, text.begin() + kProgramTitle.size());
+  return text;
+}();
+inline constexpr std::string_view kWindowCaption{kWindowCaptionText.data(),
+                                                 kWindowCaptionText.size()};
+static_assert(kWindowCaption == "Corvane Cross-grade Price Calculator  v20120528");
 
 inline constexpr std::string_view kNothingSelected = "Nothing Selected";
 

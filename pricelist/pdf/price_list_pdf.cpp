@@ -1,15 +1,8 @@
 #include "pricelist/pdf/price_list_pdf.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
-#include <QFontMetricsF>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QRectF>
 
 #include <algorithm>
@@ -20,16 +13,14 @@
 #include "pricebook/effective_date.h"
 #include "pricelist/price_list_sections.h"
 #include "qt/font_family.h"
+#include "qt/paged_document.h"
 #include "qt/qt_text.h"
 #include "qt/save_file.h"
 
 namespace corvane {
 namespace {
 
-// The page is laid out in points; the writer's resolution is ten device units to the point, fine
-// enough that right-aligned amounts line up exactly.
-constexpr int kResolution = 720;
-constexpr double kUnit = kResolution / 72.0;
+// The page is laid out in points.
 constexpr double kMarginMm = 15;
 
 constexpr double kRunningHeight = 24;  // the running header above the body, and the footer below
@@ -67,25 +58,14 @@ struct Fonts {
   QFont italic;
 };
 
-QFont MakeFont(const QString& family, double points, bool bold, bool italic = false) {
-  QFont font;
-  if (!family.isEmpty()) font.setFamilies({family});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
-  font.setWeight(bold ? QFont::Bold : QFont::Normal);
-  font.setItalic(italic);
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
-}
-
 Fonts MakeFonts() {
   // Arial where it is installed, else a font with its metrics, as in the window.
   const QString family = InstalledFamily(ArialOrLookAlikes());
-  return Fonts{MakeFont(family, 18, true),        MakeFont(family, 8, false),
-               MakeFont(family, 8, true),         MakeFont(family, 9.5, false),
-               MakeFont(family, 8.5, false),      MakeFont(family, 12, true),
-               MakeFont(family, 9.5, true),       MakeFont(family, 8.5, true),
-               MakeFont(family, 9.5, false, true)};
+  return Fonts{DocumentFont(family, 18, true),        DocumentFont(family, 8, false),
+               DocumentFont(family, 8, true),         DocumentFont(family, 9.5, false),
+               DocumentFont(family, 8.5, false),      DocumentFont(family, 12, true),
+               DocumentFont(family, 9.5, true),       DocumentFont(family, 8.5, true),
+               DocumentFont(family, 9.5, false, true)};
 }
 
 // One line of the body, or one wrapped paragraph for the title block and the notes.
@@ -113,14 +93,11 @@ struct Block {
 
 class Layout {
  public:
-  Layout(const Fonts& fonts, QPaintDevice& device, double width)
-      : fonts_(fonts), device_(device), width_(width) {}
+  Layout(const Fonts& fonts, const PagePainter& pages, double width)
+      : fonts_(fonts), pages_(pages), width_(width) {}
 
   double WrappedHeight(const QFont& font, const QString& text, double width) const {
-    const QFontMetricsF metrics(font, &device_);
-    const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width * kUnit, 1e6),
-                                               Qt::TextWordWrap | Qt::AlignLeft, text);
-    return bounds.height() / kUnit;
+    return pages_.BoundingHeight(font, text, width, Qt::TextWordWrap | Qt::AlignLeft);
   }
 
   Line Title(const QString& text) const { return {Line::Kind::Title, text, nullptr, 0, 30, false}; }
@@ -150,7 +127,7 @@ class Layout {
 
  private:
   const Fonts& fonts_;
-  QPaintDevice& device_;
+  const PagePainter& pages_;
   double width_;
 };
 
@@ -269,7 +246,8 @@ std::vector<Page> Paginate(const std::vector<Block>& blocks, const Layout& layou
 
 class Painter {
  public:
-  Painter(QPainter& painter, const Fonts& fonts, double width, double height, const PriceList& list)
+  Painter(PagePainter& painter, const Fonts& fonts, double width, double height,
+          const PriceList& list)
       : painter_(painter),
         fonts_(fonts),
         width_(width),
@@ -280,7 +258,6 @@ class Painter {
                 .arg(ToQString(LongDate(list.title.effective)), ToQString(list.title.currency))) {}
 
   void RunningHeadAndFoot(int page, int pages) {
-    painter_.setPen(Qt::black);
     Text(fonts_.runningBold, QRectF(0, 0, width_ * 0.6, 12), Qt::AlignLeft, title_);
     Text(fonts_.running, QRectF(0, 0, width_, 12), Qt::AlignRight, terms_);
     Rule(14, 0.5);
@@ -333,7 +310,7 @@ class Painter {
   void DrawRow(const Line& line, double top, double excludingLeft) {
     const PriceListRow& row = *line.row;
     if (line.shaded) {
-      painter_.fillRect(Scaled(QRectF(0, top, width_, kRowHeight)), QColor(0xf0, 0xf0, 0xf0));
+      painter_.Fill(QRectF(0, top, width_, kRowHeight), QColor(0xf0, 0xf0, 0xf0));
     }
     const double indent = row.kind == PriceKind::CrossGrade ? 16 : 4;
     const auto vertical = Qt::AlignVCenter;
@@ -351,23 +328,15 @@ class Painter {
          Qt::AlignRight | vertical, ToQString(row.includingVat));
   }
 
-  static QRectF Scaled(const QRectF& points) {
-    return {points.x() * kUnit, points.y() * kUnit, points.width() * kUnit,
-            points.height() * kUnit};
-  }
-
   void Text(const QFont& font, const QRectF& points, Qt::Alignment alignment, const QString& text,
             bool wrap = false) {
-    painter_.setFont(font);
     const int flags = static_cast<int>(alignment.toInt()) | (wrap ? Qt::TextWordWrap : 0);
-    painter_.drawText(Scaled(points), flags, text);
+    painter_.Text(font, points, flags, text);
   }
 
-  void Rule(double y, double thickness) {
-    painter_.fillRect(Scaled(QRectF(0, y, width_, thickness)), Qt::black);
-  }
+  void Rule(double y, double thickness) { painter_.Rule(0, y, width_, thickness); }
 
-  QPainter& painter_;
+  PagePainter& painter_;
   const Fonts& fonts_;
   double width_;
   double height_;
@@ -375,40 +344,40 @@ class Painter {
   QString terms_;
 };
 
+// The list as a paged document: laid out once the page's measures are known.
+class PriceListDocument final : public PagedDocument {
+ public:
+  explicit PriceListDocument(const PriceList& list) : list_(list), fonts_(MakeFonts()) {}
+
+  int Layout(PagePainter& painter) override {
+    width_ = painter.Page().width();
+    height_ = painter.Page().height();
+    const class Layout layout(fonts_, painter, width_);
+    pages_ = Paginate(BuildBlocks(list_, layout), layout, height_ - 2 * kRunningHeight);
+    return static_cast<int>(pages_.size());
+  }
+
+  void PaintPage(PagePainter& painter, int page, int pageCount) override {
+    Painter draw(painter, fonts_, width_, height_, list_);
+    draw.RunningHeadAndFoot(page + 1, pageCount);
+    for (const PlacedLine& placed : pages_[static_cast<std::size_t>(page)]) {
+      draw.Draw(placed.line, kRunningHeight + placed.top);
+    }
+  }
+
+ private:
+  const PriceList& list_;
+  Fonts fonts_;
+  double width_ = 0;
+  double height_ = 0;
+  std::vector<Page> pages_;
+};
+
 }  // namespace
 
 QString WritePriceListPdf(const PriceList& list, const QString& path) {
-  QByteArray pdf;
-  {
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(kResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                     QPageLayout::Millimeter));
-    writer.setTitle(ToQString(TitleText(list.title)));
-    writer.setCreator(QStringLiteral("corvane-pricelist"));
-
-    QPainter painter;
-    if (!painter.begin(&writer)) return QStringLiteral("the PDF could not be started");
-    const Fonts fonts = MakeFonts();
-    const double width = writer.width() / kUnit;
-    const double height = writer.height() / kUnit;
-    const Layout layout(fonts, writer, width);
-    const std::vector<Page> pages =
-        Paginate(BuildBlocks(list, layout), layout, height - 2 * kRunningHeight);
-    Painter draw(painter, fonts, width, height, list);
-    const int pageCount = static_cast<int>(pages.size());
-    for (int index = 0; index < pageCount; ++index) {
-      if (index > 0) writer.newPage();
-      draw.RunningHeadAndFoot(index + 1, pageCount);
-      for (const PlacedLine& placed : pages[static_cast<std::size_t>(index)]) {
-        draw.Draw(placed.line, kRunningHeight + placed.top);
-      }
-    }
-    painter.end();
-  }
+  PriceListDocument document(list);
+  const QByteArray pdf = A4Pdf(document, ToQString(TitleText(list.title)), kMarginMm);
   if (pdf.isEmpty()) return QStringLiteral("the PDF could not be made");
   return SaveFile(path, pdf).value_or(QString());
 }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include <string>
+
 #include "quotation/dealer_details.h"
 
 class QLabel;
@@ -25,9 +27,15 @@ class DealerDetailsDialog final : public QDialog {
 
   //! With `keep`, OK closes the dialog only once the details are kept; when they cannot be, the
   //! dialog says why in its status line and stays open with what was typed.
-  DealerDetailsDialog(const DealerDetails& dealer, QWidget* parent, Keep keep = {});
+  DealerDetailsDialog(const DealerDetails& dealer, const QString& mailFolder, QWidget* parent,
+                      Keep keep = {});
   //! The details as the dialog's fields hold them.
   DealerDetails Details() const;
+  //! The folder "E-mail..." saves PDFs in; empty for the documents folder.
+  QString MailFolder() const;
+  //! What the dialog says of the account number: a warning when it is an IBAN whose check digits
+  //! do not agree, else nothing. The dealer may keep it all the same.
+  QString AccountWarning() const;
   //! The status line: why the details were not kept, or nothing.
   QString Status() const;
 
@@ -42,9 +50,16 @@ class DealerDetailsDialog final : public QDialog {
   QLineEdit* email_;
   QLineEdit* numberPrefix_;
   QSpinBox* validityDays_;
-  QLineEdit* currency_;
   QPlainTextEdit* terms_;
   QLabel* status_;
+  QLineEdit* paymentTerms_;
+  QLineEdit* accountHolder_;
+  QLineEdit* bank_;
+  QLineEdit* account_;
+  QLabel* accountWarning_;
+  QLineEdit* branch_;
+  QLineEdit* mailFolder_;
+  std::string currency_;  //!< no longer shown; kept as it was
 };
 
 //! Shows the dialog over the parent and, when the dealer accepts it, saves the details in the

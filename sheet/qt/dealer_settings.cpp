@@ -23,8 +23,22 @@ constexpr TextField kTextFields[] = {
     {"email", &DealerDetails::email},
     {"numberPrefix", &DealerDetails::numberPrefix},
     {"terms", &DealerDetails::terms},
+    {"paymentTerms", &DealerDetails::paymentTerms},
+    // No longer shown: a quotation's currency is the price book's. Kept as it is, so that the
+    // sheet can say once that it is ignored.
     {"currency", &DealerDetails::currency},
 };
+struct BankField {
+  const char* key;
+  std::string BankDetails::*field;
+};
+constexpr BankField kBankFields[] = {
+    {"bankAccountHolder", &BankDetails::accountHolder},
+    {"bankName", &BankDetails::bank},
+    {"bankAccount", &BankDetails::account},
+    {"bankBranch", &BankDetails::branch},
+};
+constexpr const char* kMailFolderKey = "mailFolder";
 constexpr const char* kValidityKey = "validityDays";
 const QString kGroup = QStringLiteral("Dealer");
 
@@ -36,6 +50,10 @@ DealerDetails LoadDealerDetails(QSettings& settings) {
   for (const TextField& text : kTextFields) {
     const QVariant value = settings.value(QLatin1String(text.key));
     if (value.isValid()) dealer.*text.field = ToStdString(value.toString());
+  }
+  for (const BankField& bank : kBankFields) {
+    const QVariant value = settings.value(QLatin1String(bank.key));
+    if (value.isValid()) dealer.bank.*bank.field = ToStdString(value.toString());
   }
   bool number = false;
   const int days = settings.value(QLatin1String(kValidityKey)).toInt(&number);
@@ -49,9 +67,26 @@ std::optional<QString> SaveDealerDetails(QSettings& settings, const DealerDetail
   for (const TextField& text : kTextFields) {
     settings.setValue(QLatin1String(text.key), ToQString(dealer.*text.field));
   }
+  for (const BankField& bank : kBankFields) {
+    settings.setValue(QLatin1String(bank.key), ToQString(dealer.bank.*bank.field));
+  }
   settings.setValue(QLatin1String(kValidityKey), dealer.validityDays);
   settings.endGroup();
   return SaveSettings(settings);
+}
+
+QString LoadMailFolder(QSettings& settings) {
+  settings.beginGroup(kGroup);
+  const QString folder = settings.value(QLatin1String(kMailFolderKey)).toString();
+  settings.endGroup();
+  return folder;
+}
+
+void SaveMailFolder(QSettings& settings, const QString& folder) {
+  settings.beginGroup(kGroup);
+  settings.setValue(QLatin1String(kMailFolderKey), folder);
+  settings.endGroup();
+  settings.sync();
 }
 
 }  // namespace corvane

@@ -1,20 +1,15 @@
 #include "sheet/qt/quote_document.h"
 
-#include <QBuffer>
 #include <QFont>
-#include <QFontDatabase>
-#include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPagedPaintDevice>
-#include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
-#include "money/vat.h"
+#include "qt/font_family.h"
+#include "qt/paged_document.h"
 #include "qt/qt_text.h"
 #include "sheet/sheet_text.h"
 
@@ -22,10 +17,13 @@ namespace corvane {
 namespace {
 
 constexpr double kMarginMm = 18;
-constexpr double kAmountWidth = 86;  // each of the three amount columns, in points
-constexpr double kQuantityWidth = 34;
 constexpr double kPadding = 3;
 constexpr double kFooterHeight = 22;
+constexpr double kBlockGap = 12;
+
+// The fixed columns' widths in points; the description takes what is left.
+constexpr std::array<double, kDocumentColumns> kColumnWidths = {0, 26, 60, 50, 66, 30, 76};
+static_assert(kColumnWidths[0] == 0, "the description's width is what the others leave");
 
 struct Fonts {
   QFont title;
@@ -35,266 +33,283 @@ struct Fonts {
   QFont small;
 };
 
-// Arial where it is installed, else the faces with its metrics, as the window and price list.
-QFont MakeFont(double points, bool bold) {
-  QFont font;
-  const QStringList installed = QFontDatabase::families();
-  for (const QString& family :
-       {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")}) {
-    if (installed.contains(family, Qt::CaseInsensitive)) {
-      font.setFamilies({family});
-      break;
-    }
-  }
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
-  font.setWeight(bold ? QFont::Bold : QFont::Normal);
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
+Fonts MakeFonts() {
+  const QString family = InstalledFamily(ArialOrLookAlikes());
+  return Fonts{DocumentFont(family, 18, true), DocumentFont(family, 12, true),
+               DocumentFont(family, 9, false), DocumentFont(family, 9, true),
+               DocumentFont(family, 8, false)};
 }
 
-QStringList Texts(const std::vector<std::string>& lines) {
-  QStringList texts;
-  for (const std::string& line : lines) texts << ToQString(line);
-  return texts;
-}
-
-// Lays out and paints in points; the device's own units are `unit` to the point.
-class Pages {
- public:
-  Pages(QPainter& painter, const Fonts& fonts, double unit, double width)
-      : painter_(painter), fonts_(fonts), unit_(unit), width_(width) {}
-
-  double Height(const QFont& font, const QString& text, double width) const {
-    const QFontMetricsF metrics(font, painter_.device());
-    return metrics.boundingRect(QRectF(0, 0, width * unit_, 1e7), Qt::TextWordWrap, text).height() /
-           unit_;
-  }
-  void Text(const QFont& font, const QString& text, double x, double y, double width,
-            Qt::Alignment alignment = Qt::AlignLeft) const {
-    painter_.setFont(font);
-    painter_.drawText(QRectF(x * unit_, y * unit_, width * unit_, 1e7),
-                      static_cast<int>((alignment | Qt::AlignTop).toInt()) | Qt::TextWordWrap,
-                      text);
-  }
-  void Rule(double y, double weight = 0.5) const {
-    QPen pen(Qt::black);
-    pen.setWidthF(weight * unit_);
-    painter_.setPen(pen);
-    painter_.drawLine(QPointF(0, y * unit_), QPointF(width_ * unit_, y * unit_));
-  }
-  double Width() const { return width_; }
-
- private:
-  QPainter& painter_;
-  const Fonts& fonts_;
-  double unit_;
-  double width_;
-};
-
-struct Column {
+// A text in its place across the page.
+struct Piece {
+  QString text;
+  const QFont* font;
   double x;
   double width;
   Qt::Alignment alignment;
 };
 
-class QuotationLayout {
+// What stands side by side on the page, one above the other down it: a pair of lines of the
+// first page's blocks, a row of the table, a total, a paragraph.
+struct Item {
+  enum class Kind { Block, Row, Closing };
+  Kind kind = Kind::Block;
+  std::vector<Piece> pieces;
+  double gapBefore = 0;
+  double padding = 0;
+  bool ruleAbove = false;
+  bool lineToFill = false;  // a rule to write on beside the text: the acceptance block's fields
+  double height = 0;        // gap, padding and the tallest piece
+};
+
+class QuotationDocument final : public PagedDocument {
  public:
-  QuotationLayout(const Quotation& quotation, const Separators& separators, const Pages& pages,
-                  const Fonts& fonts, double pageHeight)
-      : q_(quotation),
-        separators_(separators),
-        pages_(pages),
-        fonts_(fonts),
-        bodyBottom_(pageHeight - kFooterHeight) {
-    const double descriptionWidth = pages.Width() - kQuantityWidth - 3 * kAmountWidth;
-    columns_ = {Column{0, descriptionWidth, Qt::AlignLeft},
-                Column{descriptionWidth, kQuantityWidth, Qt::AlignRight}};
-    for (int i = 0; i < 3; ++i) {
-      columns_.push_back(Column{descriptionWidth + kQuantityWidth + i * kAmountWidth, kAmountWidth,
-                                Qt::AlignRight});
+  QuotationDocument(const Quotation& quotation, const Separators& separators)
+      : q_(quotation), separators_(separators), fonts_(MakeFonts()) {}
+
+  int Layout(PagePainter& painter) override {
+    width_ = painter.Page().width();
+    bodyBottom_ = painter.Page().height() - kFooterHeight;
+    double x = 0;
+    for (std::size_t i = 0; i < kDocumentColumns; ++i) {
+      const double width = i == 0 ? width_ - Sum(kColumnWidths) : kColumnWidths[i];
+      columns_[i] = {x, width};
+      x += width;
     }
-    headings_ = {QStringLiteral("Description"), QStringLiteral("Qty")};
-    headings_ << ToQString(WithCurrency("Unit price", q_)) << QStringLiteral("VAT")
-              << ToQString(WithCurrency("Amount", q_));
-    headingHeight_ = RowHeight(fonts_.bold, headings_);
-    for (const QuoteLine& line : q_.lines) {
-      rows_.push_back({ToQString(line.description), QString::number(line.quantity),
-                       ToQString(UnitPriceText(line, separators_)),
-                       ToQString(VatPercentText(line.vat) + "%"),
-                       ToQString(LineAmountText(line, separators_))});
-      rowHeights_.push_back(RowHeight(fonts_.text, rows_.back()));
-    }
-    closingHeight_ = Closing(0, false);
+    Build();
+    for (Item& item : items_) Measure(painter, item);
+    Measure(painter, heading_);
+    Measure(painter, runningHead_);
     Paginate();
+    return static_cast<int>(pages_.size());
   }
 
-  int PageCount() const { return static_cast<int>(pageStarts_.size()); }
-
-  void PaintPage(int page) const {
-    double y = page == 0 ? FirstPageTop(true) : RunningHead(true);
-    y = Row(fonts_.bold, headings_, y, true);
-    pages_.Rule(y);
-    const std::size_t end =
-        page + 1 < PageCount() ? pageStarts_[static_cast<std::size_t>(page) + 1] : rows_.size();
-    for (std::size_t i = pageStarts_[static_cast<std::size_t>(page)]; i < end; ++i) {
-      y = Row(fonts_.text, rows_[i], y, true);
+  void PaintPage(PagePainter& painter, int page, int pageCount) override {
+    double y = 0;
+    if (page > 0) y = Paint(painter, runningHead_, y);
+    bool headed = false;
+    for (const std::size_t index : pages_[static_cast<std::size_t>(page)]) {
+      const Item& item = items_[index];
+      if (item.kind == Item::Kind::Row && !headed) {
+        y = Paint(painter, heading_, y);
+        painter.Rule(0, y, width_, 0.5);
+        headed = true;
+      }
+      y = Paint(painter, item, y);
     }
-    if (page + 1 == PageCount()) Closing(y, true);
-    pages_.Rule(bodyBottom_ + 4, 0.3);
-    pages_.Text(fonts_.small, ToQString(QuotationTitle(q_)), 0, bodyBottom_ + 7, pages_.Width());
-    pages_.Text(fonts_.small, QStringLiteral("Page %1 of %2").arg(page + 1).arg(PageCount()), 0,
-                bodyBottom_ + 7, pages_.Width(), Qt::AlignRight);
+    painter.Rule(0, bodyBottom_ + 4, width_, 0.3);
+    const QRectF foot(0, bodyBottom_ + 7, width_, 12);
+    painter.Text(fonts_.small, foot, Qt::AlignLeft | Qt::AlignTop, ToQString(QuotationTitle(q_)));
+    painter.Text(fonts_.small, foot, Qt::AlignRight | Qt::AlignTop,
+                 QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount));
   }
 
  private:
+  struct Column {
+    double x = 0;
+    double width = 0;
+  };
+
+  static double Sum(const std::array<double, kDocumentColumns>& widths) {
+    double sum = 0;
+    for (double width : widths) sum += width;
+    return sum;
+  }
+
   QString Price(Money amount) const { return ToQString(FormatPrice(amount, separators_)); }
 
-  double RowHeight(const QFont& font, const QStringList& cells) const {
-    double height = 0;
-    for (int i = 0; i < cells.size(); ++i) {
-      height = std::max(height,
-                        pages_.Height(font, cells[i],
-                                      columns_[static_cast<std::size_t>(i)].width - 2 * kPadding));
+  // Lines side by side in two columns, a pair to an item, so that a long block flows on to the
+  // next page instead of running off this one.
+  void AddBlock(const std::vector<Piece>& left, const std::vector<Piece>& right, double gap) {
+    const std::size_t count = std::max(left.size(), right.size());
+    for (std::size_t i = 0; i < count; ++i) {
+      Item item{Item::Kind::Block, {}, i == 0 ? gap : 0, 0, false, false, 0};
+      if (i < left.size()) item.pieces.push_back(left[i]);
+      if (i < right.size()) item.pieces.push_back(right[i]);
+      items_.push_back(std::move(item));
     }
-    return height + 2 * kPadding;
   }
 
-  double Row(const QFont& font, const QStringList& cells, double y, bool paint) const {
-    const double height = RowHeight(font, cells);
-    if (paint) {
-      for (int i = 0; i < cells.size(); ++i) {
-        const Column& column = columns_[static_cast<std::size_t>(i)];
-        pages_.Text(font, cells[i], column.x + kPadding, y + kPadding, column.width - 2 * kPadding,
-                    column.alignment);
-      }
+  std::vector<Piece> Lines(const std::vector<std::string>& lines, const QFont& first,
+                           const QFont& rest, double x, double width,
+                           Qt::Alignment alignment = Qt::AlignLeft) const {
+    std::vector<Piece> pieces;
+    for (const std::string& line : lines) {
+      pieces.push_back({ToQString(line), pieces.empty() ? &first : &rest, x, width, alignment});
     }
-    return y + height;
+    return pieces;
   }
 
-  // The seller on the left, the title, number and dates on the right, then the customer.
-  double FirstPageTop(bool paint) const {
-    const QStringList seller = Texts(SellerLines(q_.dealer));
-    double left = 0;
-    for (int i = 0; i < seller.size(); ++i) {
-      const QFont& font = i == 0 ? fonts_.seller : fonts_.text;
-      if (paint) pages_.Text(font, seller[i], 0, left, pages_.Width() * 0.55);
-      left += pages_.Height(font, seller[i], pages_.Width() * 0.55);
+  Item TableRow(const DocumentRow& cells, const QFont& font, Item::Kind kind) const {
+    Item item{kind, {}, 0, kPadding, false, false, 0};
+    for (std::size_t i = 0; i < kDocumentColumns; ++i) {
+      item.pieces.push_back({ToQString(cells[i]), &font, columns_[i].x + kPadding,
+                             columns_[i].width - 2 * kPadding,
+                             i == 0 ? Qt::AlignLeft : Qt::AlignRight});
     }
-    const double rightX = pages_.Width() * 0.55;
-    const double rightWidth = pages_.Width() - rightX;
-    const QString title = ToQString(std::string(kQuotationHeading));
-    if (paint) pages_.Text(fonts_.title, title, rightX, 0, rightWidth, Qt::AlignRight);
-    double right = pages_.Height(fonts_.title, title, rightWidth) + 4;
-    QStringList facts;
-    if (!q_.number.empty()) facts << QStringLiteral("Number: %1").arg(ToQString(q_.number));
-    facts << Texts(QuoteFacts(q_));
-    for (const QString& fact : facts) {
-      if (paint) pages_.Text(fonts_.text, fact, rightX, right, rightWidth, Qt::AlignRight);
-      right += pages_.Height(fonts_.text, fact, rightWidth);
-    }
-    double y = std::max(left, right) + 12;
-    for (const QString& line : Texts(CustomerLines(q_))) {
-      if (paint) pages_.Text(fonts_.bold, line, 0, y, pages_.Width());
-      y += pages_.Height(fonts_.bold, line, pages_.Width());
-    }
-    return y + 12;
+    return item;
   }
 
-  double RunningHead(bool paint) const {
-    const QString text = ToQString(QuotationTitle(q_)) + QStringLiteral(" (continued)");
-    if (paint) pages_.Text(fonts_.bold, text, 0, 0, pages_.Width());
-    return pages_.Height(fonts_.bold, text, pages_.Width()) + 10;
+  Item Paragraph(const std::string& text, const QFont& font, double gap) const {
+    return {Item::Kind::Closing,
+            {{ToQString(text), &font, 0, width_, Qt::AlignLeft}},
+            gap,
+            0,
+            false,
+            false,
+            0};
   }
 
-  // The totals, the validity and the terms; returns their height when not painted.
-  double Closing(double y, bool paint) const {
-    const double top = y;
-    if (paint) pages_.Rule(y);
-    y += 2;
-    const double labelWidth = pages_.Width() - kAmountWidth;
+  void Build() {
+    items_.clear();
+    const double half = width_ * 0.55;
+    std::vector<Piece> right = {{ToQString(std::string(kQuotationHeading)), &fonts_.title, half,
+                                 width_ - half, Qt::AlignRight}};
+    for (Piece& fact :
+         Lines(QuoteFacts(q_), fonts_.text, fonts_.text, half, width_ - half, Qt::AlignRight)) {
+      right.push_back(std::move(fact));
+    }
+    AddBlock(Lines(SellerLines(q_.dealer), fonts_.seller, fonts_.text, 0, half - kBlockGap), right,
+             0);
+    AddBlock(Lines(BuyerLines(q_.customer), fonts_.bold, fonts_.text, 0, half - kBlockGap), {},
+             kBlockGap);
+
+    heading_ = TableRow(ColumnHeadings(q_), fonts_.bold, Item::Kind::Row);
+    heading_.gapBefore = kBlockGap;
+    firstRow_ = items_.size();
+    for (const QuoteLine& line : q_.lines) {
+      items_.push_back(TableRow(LineCells(line, separators_), fonts_.text, Item::Kind::Row));
+    }
+    lastRow_ = items_.size();
+
+    const double labelWidth = width_ - kColumnWidths.back();
+    bool first = true;
     for (const TotalRow& row : TotalRows(q_, separators_)) {
-      const QString label = ToQString(row.label);
-      if (paint) {
-        pages_.Text(fonts_.bold, label, 0, y + kPadding, labelWidth - kPadding, Qt::AlignRight);
-        pages_.Text(fonts_.bold, Price(row.amount), labelWidth, y + kPadding,
-                    kAmountWidth - kPadding, Qt::AlignRight);
-      }
-      y += pages_.Height(fonts_.bold, label, labelWidth - kPadding) + 2 * kPadding;
+      items_.push_back(
+          {Item::Kind::Closing,
+           {{ToQString(row.label), &fonts_.bold, 0, labelWidth - kPadding, Qt::AlignRight},
+            {Price(row.amount), &fonts_.bold, labelWidth, kColumnWidths.back() - kPadding,
+             Qt::AlignRight}},
+           first ? 2.0 : 0.0,
+           kPadding,
+           first,
+           false,
+           0});
+      first = false;
     }
-    y += 12;
-    const QString validity = ToQString(ValidityText(q_));
-    if (paint) pages_.Text(fonts_.bold, validity, 0, y, pages_.Width());
-    y += pages_.Height(fonts_.bold, validity, pages_.Width()) + 6;
-    const QString terms = ToQString(q_.dealer.terms).trimmed();
-    if (!terms.isEmpty()) {
-      if (paint) pages_.Text(fonts_.text, terms, 0, y, pages_.Width());
-      y += pages_.Height(fonts_.text, terms, pages_.Width());
+    if (const std::string note = IncludingNote(q_); !note.empty()) {
+      items_.push_back(Paragraph(note, fonts_.small, 4));
     }
-    return y - top;
+    items_.push_back(Paragraph(ValidityText(q_), fonts_.bold, kBlockGap));
+    double gap = 6;
+    for (const std::string& line : TermsLines(q_)) {
+      items_.push_back(Paragraph(line, fonts_.text, gap));
+      gap = 0;
+    }
+    const std::vector<std::string> payment = PaymentLines(q_.dealer);
+    for (std::size_t i = 0; i < payment.size(); ++i) {
+      items_.push_back(
+          Paragraph(payment[i], i == 0 ? fonts_.bold : fonts_.text, i == 0 ? kBlockGap : 0));
+    }
+    items_.push_back(Paragraph(AcceptanceHeading(q_), fonts_.bold, kBlockGap + 4));
+    for (std::string_view field : kAcceptanceFields) {
+      Item blank = Paragraph(std::string(field) + ":", fonts_.text, 14);
+      blank.pieces.front().width = 80;
+      blank.lineToFill = true;
+      items_.push_back(std::move(blank));
+    }
+
+    const QString continued = ToQString(QuotationTitle(q_)) + QStringLiteral(" (continued)");
+    runningHead_ = {Item::Kind::Block,
+                    {{continued, &fonts_.bold, 0, width_, Qt::AlignLeft}},
+                    0,
+                    0,
+                    false,
+                    false,
+                    0};
+    runningHead_.padding = 5;
   }
 
-  // Rows fill each page; the last row goes to the next page with the closing block when the two
-  // do not fit together, so that no page holds the totals or the terms alone.
+  static void Measure(PagePainter& painter, Item& item) {
+    double tallest = 0;
+    for (const Piece& piece : item.pieces) {
+      tallest = std::max(tallest, painter.Paragraph(*piece.font, piece.text, piece.x, 0,
+                                                    piece.width, piece.alignment, false));
+    }
+    item.height = item.gapBefore + tallest + 2 * item.padding;
+  }
+
+  double Paint(PagePainter& painter, const Item& item, double y) const {
+    const double top = y + item.gapBefore;
+    if (item.ruleAbove) painter.Rule(0, top - 1, width_, 0.5);
+    for (const Piece& piece : item.pieces) {
+      painter.Paragraph(*piece.font, piece.text, piece.x, top + item.padding, piece.width,
+                        piece.alignment, true);
+    }
+    if (item.lineToFill) painter.Rule(90, y + item.height - 2, 200, 0.4);
+    return y + item.height;
+  }
+
+  // Items fill each page top to bottom. The last line takes the closing items (totals, VAT,
+  // validity, terms, payment, acceptance) with it to the next page when they do not all fit
+  // after it, so that they never stand on a page of their own; only when they could not fit on
+  // any one page with it do they flow on, an item at a time.
   void Paginate() {
-    double y = FirstPageTop(false) + headingHeight_;
-    pageStarts_ = {0};
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-      const double needed = rowHeights_[i] + (i + 1 == rows_.size() ? closingHeight_ : 0);
-      if (y + needed > bodyBottom_ && i > pageStarts_.back()) {
-        pageStarts_.push_back(i);
-        y = RunningHead(false) + headingHeight_;
+    double closing = 0;
+    for (std::size_t i = lastRow_; i < items_.size(); ++i) closing += items_[i].height;
+    const double top = runningHead_.height;
+    pages_ = {{}};
+    double y = 0;
+    bool headed = false;
+    const auto newPage = [&] {
+      pages_.emplace_back();
+      y = top;
+      headed = false;
+    };
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      const Item& item = items_[i];
+      const bool row = i >= firstRow_ && i < lastRow_;
+      double needed = item.height + (row && !headed ? heading_.height : 0);
+      if (row && i + 1 == lastRow_) {
+        const double together = needed + closing;
+        const bool fitsOnAPage = top + heading_.height + item.height + closing <= bodyBottom_;
+        if (fitsOnAPage) needed = together;
       }
-      y += rowHeights_[i];
+      if (y + needed > bodyBottom_ && !pages_.back().empty()) newPage();
+      if (row && !headed) {
+        y += heading_.height;
+        headed = true;
+      }
+      pages_.back().push_back(i);
+      y += item.height;
     }
   }
 
   const Quotation& q_;
   const Separators& separators_;
-  const Pages& pages_;
-  const Fonts& fonts_;
-  double bodyBottom_;
-  std::vector<Column> columns_;
-  QStringList headings_;
-  double headingHeight_ = 0;
-  std::vector<QStringList> rows_;
-  std::vector<double> rowHeights_;
-  double closingHeight_ = 0;
-  std::vector<std::size_t> pageStarts_;
+  Fonts fonts_;
+  double width_ = 0;
+  double bodyBottom_ = 0;
+  std::array<Column, kDocumentColumns> columns_{};
+  std::vector<Item> items_;
+  Item heading_;
+  Item runningHead_;
+  std::size_t firstRow_ = 0;
+  std::size_t lastRow_ = 0;
+  std::vector<std::vector<std::size_t>> pages_;
 };
 
 }  // namespace
 
-void PaintQuotation(const Quotation& quotation, const Separators& separators,
+bool PaintQuotation(const Quotation& quotation, const Separators& separators,
                     QPagedPaintDevice& device) {
-  const QRectF page = device.pageLayout().paintRect(QPageLayout::Point);
-  QPainter painter(&device);
-  const double unit = device.logicalDpiY() / 72.0;
-  const Fonts fonts{MakeFont(18, true), MakeFont(12, true), MakeFont(9.5, false),
-                    MakeFont(9.5, true), MakeFont(8, false)};
-  const Pages pages(painter, fonts, unit, page.width());
-  const QuotationLayout layout(quotation, separators, pages, fonts, page.height());
-  for (int i = 0; i < layout.PageCount(); ++i) {
-    if (i > 0) device.newPage();
-    layout.PaintPage(i);
-  }
+  QuotationDocument document(quotation, separators);
+  return PaintPages(document, device);
 }
 
 QByteArray QuotationPdf(const Quotation& quotation, const Separators& separators) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&buffer);
-    writer.setResolution(720);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                          QPageLayout::Millimeter);
-    writer.setTitle(ToQString(QuotationTitle(quotation)));
-    writer.setCreator(QStringLiteral("Corvane Cross-grade Price Calculator"));
-    PaintQuotation(quotation, separators, writer);
-  }
-  return bytes;
+  QuotationDocument document(quotation, separators);
+  return A4Pdf(document, ToQString(QuotationTitle(quotation)), kMarginMm);
 }
 
 }  // namespace corvane

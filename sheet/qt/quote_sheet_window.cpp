@@ -38,6 +38,7 @@
 #include "money/escaped_text.h"
 #include "money/vat.h"
 #include "qt/announcer.h"
+#include "money/program_title.h"
 #include "qt/clipboard.h"
 #include "qt/fit_to_screen.h"
 #include "qt/program_settings.h"
@@ -46,8 +47,10 @@
 #include "quotation/quote_status.h"
 #include "register/qt/quotes_window.h"
 #include "sheet/priced_line.h"
+#include "sheet/pdf_file_name.h"
 #include "sheet/qt/dealer_details_dialog.h"
 #include "sheet/qt/dealer_settings.h"
+#include "sheet/qt/mail_hand_over.h"
 #include "sheet/qt/quote_document.h"
 #include "sheet/repricing_text.h"
 #include "sheet/sheet_text.h"
@@ -64,7 +67,7 @@ QString ShownPath(const QString& path) {
 enum Column : int { kDescription, kQuantity, kUnitPrice, kVatRate, kAmount, kColumns };
 
 constexpr std::int64_t kUnixEpochJulianDay = 2440588;
-const QString kApplicationTitle = QStringLiteral("Tindrel");
+const QString kApplicationTitle = ToQString(kProgramTitle);
 // Set once the dealer has been told that the old "Currency" setting no longer applies.
 const QString kCurrencyNoted = QStringLiteral("dealer/currencyIgnoredNoted");
 
@@ -166,7 +169,12 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, const PriceBook& book,
   date_->setObjectName(QStringLiteral("lblDate"));
   validUntil_->setObjectName(QStringLiteral("dtpValidUntil"));
   // Named as their labels read, so that a screen reader says what each field is for.
-  customer_->setAccessibleName(QStringLiteral("Customer"));
+  company_->setAccessibleName(QStringLiteral("Customer"));
+  contact_->setAccessibleName(QStringLiteral("Contact"));
+  address_->setAccessibleName(QStringLiteral("Address"));
+  vatNumber_->setAccessibleName(QStringLiteral("VAT number"));
+  email_->setAccessibleName(QStringLiteral("E-mail"));
+  telephone_->setAccessibleName(QStringLiteral("Telephone"));
   reference_->setAccessibleName(QStringLiteral("Reference"));
   validUntil_->setAccessibleName(QStringLiteral("Valid until"));
   validUntil_->setCalendarPopup(true);
@@ -222,6 +230,7 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, const PriceBook& book,
   QPushButton* copy = AddButton(*buttons, QStringLiteral("Cop&y quote"), "cmdCopyQuote");
   QPushButton* print = AddButton(*buttons, QStringLiteral("&Print..."), "cmdPrint");
   QPushButton* save = AddButton(*buttons, QStringLiteral("&Save as PDF..."), "cmdSavePdf");
+  QPushButton* email = AddButton(*buttons, QStringLiteral("&E-mail..."), "cmdEmail");
 
   // On a small or highly scaled screen the sheet scrolls rather than open beyond the screen's edge.
   auto* content = new QWidget;
@@ -264,6 +273,7 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, const PriceBook& book,
   connect(copy, &QPushButton::clicked, this, &QuoteSheetWindow::CopyQuote);
   connect(print, &QPushButton::clicked, this, &QuoteSheetWindow::Print);
   connect(save, &QPushButton::clicked, this, &QuoteSheetWindow::SaveAsPdf);
+  connect(email, &QPushButton::clicked, this, &QuoteSheetWindow::EmailQuote);
   auto* remove =
       new QShortcut(QKeySequence::Delete, lines_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
   connect(remove, &QShortcut::activated, this, &QuoteSheetWindow::RemoveSelectedLine);
@@ -492,14 +502,17 @@ void QuoteSheetWindow::ShowTotals() {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int row = static_cast<int>(i);
     const QuoteLine& line = lines[i];
-    QString unit = ToQString(UnitPriceText(line, separators_));
+    const DocumentRow cells = LineCells(line, separators_);
+    QString unit =
+        ToQString(cells[static_cast<std::size_t>(DocumentColumn::UnitPrice)]);
     if (line.earlierUnitPrice) {
       unit += QStringLiteral(" (was %1)")
                   .arg(ToQString(FormatPrice(*line.earlierUnitPrice, separators_)));
     }
     lines_->setItem(row, kUnitPrice, ReadOnlyItem(unit, Qt::AlignRight));
     lines_->setItem(row, kAmount,
-                    ReadOnlyItem(ToQString(LineAmountText(line, separators_)), Qt::AlignRight));
+                    ReadOnlyItem(ToQString(cells[static_cast<std::size_t>(DocumentColumn::Amount)]),
+                                 Qt::AlignRight));
   }
   const Quotation shown = Sheet().Document(dealer_);
   const std::vector<TotalRow> rows = TotalRows(shown, separators_);
@@ -651,6 +664,21 @@ bool QuoteSheetWindow::WritePdf(const QString& path) {
   Say(QStringLiteral("%1 saved as %2.")
           .arg(ToQString(QuotationTitle(*quotation)), ShownPath(path)));
   return true;
+}
+
+void QuoteSheetWindow::EmailQuote() {
+  const std::optional<Quotation> quotation = Sendable();
+  if (!quotation) return;
+  const MailHandOver result = HandOverToMail(
+      QuotationPdf(*quotation, separators_), MailFolder(LoadMailFolder(*ProgramSettings())),
+      ToQString(ProposedPdfName(*quotation)), ToQString(MailSubject(*quotation)),
+      ToQString(quotation->customer.email));
+  if (result.handedOver) HandedOn();
+  Say(result.message);
+}
+
+QString QuoteSheetWindow::ProposedPdfFileName() const {
+  return ToQString(ProposedPdfName(Sheet().Document(dealer_)));
 }
 
 void QuoteSheetWindow::ShowDealerDetails() {

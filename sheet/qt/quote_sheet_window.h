@@ -70,6 +70,11 @@ class QuoteSheetWindow final : public QWidget {
   void CopyQuote();
   void Print();
   void SaveAsPdf();
+  //! "E-mail...": the PDF saved in the folder for e-mail and handed to the mail program; the
+  //! quote counts as sent only when the mail program took it.
+  void EmailQuote();
+  //! The name "Save as PDF..." proposes: "<number> <customer>.pdf".
+  QString ProposedPdfFileName() const;
   //! Writes the quotation as an A4 PDF; a failed write is reported and leaves the sheet as it was.
   bool WritePdf(const QString& path);
   //! Removes every line once the dealer has said so.

@@ -82,17 +82,8 @@ struct WindowFonts {
 };
 
 QFont MakeFont(const QString& family, int centipoints, bool bold) {
-  QFont font;
-  if (!family.isEmpty()) font.setFamilies({family});
-  font.setStyleHint(QFont::SansSerif);
+  QFont font = UnhintedFont(family, bold);
   font.setPixelSize(PixelsAt96Dpi(centipoints));
-  font.setWeight(bold ? QFont::Bold : QFont::Normal);
-  font.setItalic(false);
-  font.setUnderline(false);
-  font.setStrikeOut(false);
-  // Unhinted glyphs keep the typeface's own widths, the ones the window's fixed layout was drawn
-  // for, and they are quicker to render.
-  font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 

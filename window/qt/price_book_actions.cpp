@@ -12,6 +12,7 @@
 #include <string>
 
 #include "money/escaped_text.h"
+#include "money/program_title.h"
 #include "money/vat.h"
 #include "pricebook/price_book.h"
 #include "pricebook/price_book_file.h"
@@ -119,7 +120,7 @@ QString PriceBookActions::Description() const {
 }
 
 void PriceBookActions::ShowBookInUse() {
-  QMessageBox box(QMessageBox::Information, QStringLiteral("Tindrel"), Description(),
+  QMessageBox box(QMessageBox::Information, ToQString(kProgramTitle), Description(),
                   QMessageBox::Ok, &window_);
   box.exec();
 }

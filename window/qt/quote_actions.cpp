@@ -197,7 +197,7 @@ QuoteSheetWindow& QuoteActions::CreatedSheet() {
                                   messages_, &window_);
     sheet_->SetFileChooser([this] {
       return ChoosePdfFile(sheet_, QStringLiteral("Save quote as PDF"),
-                           QStringLiteral("Quotation.pdf"));
+                           sheet_->ProposedPdfFileName());
     });
   }
   return *sheet_;

@@ -366,7 +366,7 @@ TEST(DealerDetails, AreKeptAsTheDialogHoldsThem) {
   dealer.validityDays = 14;
   dealer.terms = "Payment within 30 days.\nDelivery within a week.";
   dealer.currency = "USD";
-  EXPECT_EQ(DealerDetailsDialog(dealer, nullptr).Details(), dealer);
+  EXPECT_EQ(DealerDetailsDialog(dealer, QString(), nullptr).Details(), dealer);
   const std::unique_ptr<QSettings> settings = ProgramSettings();
   SaveDealerDetails(*settings, dealer);
   EXPECT_EQ(LoadDealerDetails(*ProgramSettings()), dealer);
