@@ -26,22 +26,15 @@ RegisterEntriesModel::RegisterEntriesModel(Separators separators, QObject* paren
 void RegisterEntriesModel::SetEntries(std::vector<RegisterEntry> entries) {
   beginResetModel();
   entries_ = std::move(entries);
-  shown_ = Matching(entries_, {});
   endResetModel();
 }
 
-void RegisterEntriesModel::SetFilter(const QString& text) {
-  beginResetModel();
-  shown_ = Matching(entries_, ToStdString(text.trimmed()));
-  endResetModel();
-}
-
-const std::string& RegisterEntriesModel::NumberAt(int row) const {
-  return entries_[shown_[static_cast<std::size_t>(row)]].number;
+const RegisterEntry& RegisterEntriesModel::EntryAt(int row) const {
+  return entries_[static_cast<std::size_t>(row)];
 }
 
 int RegisterEntriesModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+  return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }
 
 int RegisterEntriesModel::columnCount(const QModelIndex& parent) const {
@@ -50,7 +43,7 @@ int RegisterEntriesModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RegisterEntriesModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount({})) return {};
-  const RegisterEntry& entry = entries_[shown_[static_cast<std::size_t>(index.row())]];
+  const RegisterEntry& entry = EntryAt(index.row());
   if (role == Qt::TextAlignmentRole) {
     return index.column() == kTotal ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
   }
@@ -127,10 +120,7 @@ QuotesWindow::QuotesWindow(QuoteRegister& quotes, Separators separators,
   layout->addLayout(buttons);
   resize(640, 420);
 
-  connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
-    model_->SetFilter(text);
-    if (model_->rowCount({}) > 0) table_->selectRow(0);
-  });
+  connect(search_, &QLineEdit::textChanged, this, &QuotesWindow::Reload);
   // Enter in the search field or the list opens the quote selected.
   connect(search_, &QLineEdit::returnPressed, this, &QuotesWindow::OpenCurrent);
   connect(table_, &QTableView::activated, this, &QuotesWindow::OpenCurrent);
@@ -140,8 +130,9 @@ QuotesWindow::QuotesWindow(QuoteRegister& quotes, Separators separators,
 
 void QuotesWindow::Reload() {
   try {
-    model_->SetEntries(quotes_.Entries());
-    model_->SetFilter(search_->text());
+    RegisterFilter filter;
+    filter.text = ToStdString(search_->text().trimmed());
+    model_->SetEntries(quotes_.Entries(filter));
     const int count = model_->rowCount({});
     status_->setText(count == 1 ? QStringLiteral("1 quote kept")
                                 : QStringLiteral("%1 quotes kept").arg(count));
@@ -155,7 +146,7 @@ void QuotesWindow::Reload() {
 void QuotesWindow::OpenCurrent() {
   const QModelIndex current = table_->currentIndex();
   if (!current.isValid()) return;
-  open_(model_->NumberAt(current.row()));
+  open_(model_->EntryAt(current.row()).number);
 }
 
 }  // namespace corvane

@@ -25,9 +25,7 @@ class RegisterEntriesModel final : public QAbstractTableModel {
  public:
   explicit RegisterEntriesModel(Separators separators, QObject* parent);
   void SetEntries(std::vector<RegisterEntry> entries);
-  void SetFilter(const QString& text);
-  //! The number of the entry shown in the row.
-  const std::string& NumberAt(int row) const;
+  const RegisterEntry& EntryAt(int row) const;
 
   int rowCount(const QModelIndex& parent) const override;
   int columnCount(const QModelIndex& parent) const override;
@@ -37,7 +35,6 @@ class RegisterEntriesModel final : public QAbstractTableModel {
  private:
   Separators separators_;
   std::vector<RegisterEntry> entries_;
-  std::vector<std::size_t> shown_;
 };
 
 class QuotesWindow final : public QWidget {
