@@ -342,7 +342,11 @@ std::string DecimalText(Money amount) {
   std::string decimals = std::to_string(magnitude % Money::kScale);
   decimals.insert(0, 4 - decimals.size(), '0');
   while (decimals.size() > 2 && decimals.back() == '0') decimals.pop_back();
-  return (raw < 0 ? "-" : "") + std::to_string(magnitude / Money::kScale) + "." + decimals;
+  std::string text = raw < 0 ? "-" : "";
+  text.append(std::to_string(magnitude / Money::kScale));
+  text.push_back('.');
+  text.append(decimals);
+  return text;
 }
 
 std::string RegisterJson(const std::vector<Quotation>& quotations) {

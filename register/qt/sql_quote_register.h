@@ -36,7 +36,8 @@ class SqlDialect {
   virtual bool Transient(const QSqlError& error) const = 0;
   //! Whether the connection is gone and worth opening again.
   virtual bool Lost(const QSqlError& error) const = 0;
-  //! After a write failed: why the database must not be written to any more, or nothing.
+  //! Before the first write and after a write failed: why the database must not be written to
+  //! (it is damaged), or nothing.
   virtual QString Damage(QSqlDatabase& db) const = 0;
 };
 
@@ -96,7 +97,8 @@ class SqlQuoteRegister final : public QuoteRegister {
   QString where_;
   std::unique_ptr<SqlDialect> dialect_;
   QString readOnly_;
-  QString desk_;  //!< user@host: whose draft it is
+  QString desk_;         //!< user@host: whose draft it is
+  bool checked_ = false;  //!< the database was checked for damage before this program wrote
 };
 
 }  // namespace corvane

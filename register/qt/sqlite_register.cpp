@@ -251,21 +251,10 @@ std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
                                      .arg(shown))
                          .c_str());
       }
-      SqliteDialect dialect;
-      if (!fresh && readOnly.isEmpty()) {
-        // A register damaged in its middle pages reads as a database; the quick check finds it
-        // before anything is written to it.
-        const QString damage = dialect.Damage(db);
-        if (!damage.isEmpty()) {
-          readOnly = damage;
-          std::fprintf(stderr, "%s\n",
-                       ToStdString(QStringLiteral("The quote register %1 is damaged; it is opened "
-                                                  "read-only.")
-                                       .arg(shown))
-                           .c_str());
-        }
-      }
       if (!fresh && readOnly.isEmpty() && version == 1) {
+        if (!SqliteDialect().Damage(db).isEmpty()) {
+          Refuse(path, QStringLiteral("is damaged; it was not upgraded and is left as it is"));
+        }
         Exec(db, QStringLiteral("BEGIN IMMEDIATE"));
         try {
           KeepCopy(path);  // under the write lock: no one changes it while it is copied
@@ -276,8 +265,10 @@ std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
           throw;
         }
       }
-      if (readOnly.isEmpty()) {
-        // Readers do not wait for a writer, and a writer appends: many windows on one file.
+      if (fresh || (readOnly.isEmpty() && version == 1)) {
+        // Readers do not wait for a writer, and a writer appends: many windows on one file. The
+        // mode stays with the file; one made or upgraded here is in it from then on, and an
+        // existing one is not written to before it is checked.
         QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
       }
     } catch (const SqlFailure& failure) {
