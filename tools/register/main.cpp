@@ -5,7 +5,6 @@
 // 1 the register unreachable or a file that cannot be written.
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QSettings>
 
 #include <chrono>
@@ -22,8 +21,7 @@
 #include "register/qt/open_register.h"
 #include "register/qt/sqlite_register.h"
 #include "register/register_json.h"
-#include "tools/register/register_table.h"
-#include "tools/register/register_xlsx.h"
+#include "register/qt/quotes_file.h"
 
 namespace corvane {
 namespace {
@@ -139,22 +137,8 @@ int Show(QuoteRegister& quotes, std::string number) {
   return kDone;
 }
 
-void Save(const QString& path, const std::string& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.commit()) {
-    throw Stop{kUnreachable, ToStdString(path) + ": cannot be written: " +
-                                 ToStdString(file.errorString())};
-  }
-}
-
 int Export(QuoteRegister& quotes, const QString& path) {
-  const bool json = path == QLatin1String("-") || path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive);
-  const bool csv = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
-  const bool xlsx = path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
-  if (!json && !csv && !xlsx) {
+  if (path != QLatin1String("-") && !IsQuotesFileName(path)) {
     throw Stop{kBadInput, ToStdString(path) + ": the file's name ends in none of .json, .csv, .xlsx"};
   }
   const std::vector<Quotation> all = quotes.Export({});
@@ -162,22 +146,12 @@ int Export(QuoteRegister& quotes, const QString& path) {
     std::cout << RegisterJson(all);
     std::cout.flush();
     if (!std::cout) throw Stop{kUnreachable, "standard output cannot be written"};
-  } else if (json) {
-    Save(path, RegisterJson(all));
-  } else if (csv) {
-    Save(path, RegisterCsv(all, Today()));
-  } else {
-    // libxlsxwriter writes the file itself: into a temporary beside it, then renamed over it.
-    const QString temporary = path + QStringLiteral(".part");
-    if (!WriteRegisterXlsx(ToStdString(temporary), all, Today())) {
-      QFile::remove(temporary);
-      throw Stop{kUnreachable, ToStdString(path) + ": cannot be written"};
-    }
-    QFile::remove(path);
-    if (!QFile::rename(temporary, path)) {
-      QFile::remove(temporary);
-      throw Stop{kUnreachable, ToStdString(path) + ": cannot be written"};
-    }
+    return kDone;
+  }
+  try {
+    WriteQuotesFile(path, all, Today());
+  } catch (const QuotesFileWriteError& error) {
+    throw Stop{kUnreachable, error.what()};
   }
   return kDone;
 }

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "tools/register/register_table.h"
+#include "register/register_table.h"
 
 namespace corvane {
 namespace {

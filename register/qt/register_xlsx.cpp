@@ -1,10 +1,10 @@
-#include "tools/register/register_xlsx.h"
+#include "register/qt/register_xlsx.h"
 
 #include <xlsxwriter.h>
 
 #include <cstdlib>
 
-#include "tools/register/register_table.h"
+#include "register/register_table.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "tools/register/register_table.h"
+#include "register/register_table.h"
 
 #include "quotation/quote_status.h"
 #include "register/register_json.h"
