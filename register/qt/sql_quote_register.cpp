@@ -432,12 +432,15 @@ std::vector<RegisterEntry> SqlQuoteRegister::Entries(const RegisterFilter& filte
     const QVariant today = Date(filter.today);
     switch (*filter.status) {
       case QuoteStatus::Expired:
-        sql += QStringLiteral(" AND status IN ('Sent', 'Draft') AND valid_until < ?");
+        // A quote without a validity date (kept as the epoch) holds until it is answered.
+        sql += QStringLiteral(" AND status IN ('Sent', 'Draft') AND valid_until < ? AND "
+                              "valid_until > '1970-01-01'");
         values.push_back(today);
         break;
       case QuoteStatus::Sent:
       case QuoteStatus::Draft:
-        sql += QStringLiteral(" AND status = ? AND valid_until >= ?");
+        sql += QStringLiteral(" AND status = ? AND (valid_until >= ? OR valid_until = "
+                              "'1970-01-01')");
         values.push_back(QString::fromLatin1(StatusKey(*filter.status)));
         values.push_back(today);
         break;
