@@ -111,11 +111,17 @@ void BM_RegisterSearch(benchmark::State& state, std::string typed) {
   for (auto _ : state) benchmark::DoNotOptimize(kept->Entries(filter));
 }
 BENCHMARK_CAPTURE(BM_RegisterSearch, customer, std::string("muller 12"))
-    ->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_RegisterSearch, number, std::string("q-2026-7"))
-    ->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_RegisterSearch, none, std::string("nobody at all"))
-    ->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
 
 // A register of schema 1 written as that release wrote it, upgraded on opening.
 void BM_RegisterUpgradeFromVersion1(benchmark::State& state) {
@@ -130,34 +136,36 @@ void BM_RegisterUpgradeFromVersion1(benchmark::State& state) {
       db.setDatabaseName(path);
       db.open();
       QSqlQuery query(db);
-      for (const char* statement : {
-               "CREATE TABLE numbering (id INTEGER PRIMARY KEY CHECK (id = 1), last INTEGER NOT "
-               "NULL)",
-               "CREATE TABLE quotes (serial INTEGER PRIMARY KEY, number TEXT NOT NULL UNIQUE,"
-               " quote_date TEXT NOT NULL, valid_until TEXT NOT NULL, customer TEXT NOT NULL,"
-               " reference TEXT NOT NULL, vat_rate TEXT NOT NULL, currency TEXT NOT NULL,"
-               " prices_effective TEXT NOT NULL, vendor_phone TEXT NOT NULL, dealer_name TEXT "
-               "NOT NULL, dealer_address TEXT NOT NULL, dealer_vat_number TEXT NOT NULL,"
-               " dealer_telephone TEXT NOT NULL, dealer_email TEXT NOT NULL, dealer_prefix TEXT "
-               "NOT NULL, dealer_validity_days INTEGER NOT NULL, dealer_terms TEXT NOT NULL,"
-               " dealer_currency TEXT NOT NULL, total_excl INTEGER NOT NULL, total_vat INTEGER "
-               "NOT NULL, total_incl INTEGER NOT NULL)",
-               "CREATE TABLE quote_lines (serial INTEGER NOT NULL REFERENCES quotes (serial),"
-               " position INTEGER NOT NULL, description TEXT NOT NULL, quantity INTEGER NOT NULL,"
-               " unit_excl INTEGER NOT NULL, line_excl INTEGER NOT NULL, line_incl INTEGER NOT "
-               "NULL, PRIMARY KEY (serial, position))",
-               "PRAGMA application_id = 1131377270", "PRAGMA user_version = 1", "BEGIN"}) {
+      for (const char* statement :
+           {"CREATE TABLE numbering (id INTEGER PRIMARY KEY CHECK (id = 1), last INTEGER NOT "
+            "NULL)",
+            "CREATE TABLE quotes (serial INTEGER PRIMARY KEY, number TEXT NOT NULL UNIQUE,"
+            " quote_date TEXT NOT NULL, valid_until TEXT NOT NULL, customer TEXT NOT NULL,"
+            " reference TEXT NOT NULL, vat_rate TEXT NOT NULL, currency TEXT NOT NULL,"
+            " prices_effective TEXT NOT NULL, vendor_phone TEXT NOT NULL, dealer_name TEXT "
+            "NOT NULL, dealer_address TEXT NOT NULL, dealer_vat_number TEXT NOT NULL,"
+            " dealer_telephone TEXT NOT NULL, dealer_email TEXT NOT NULL, dealer_prefix TEXT "
+            "NOT NULL, dealer_validity_days INTEGER NOT NULL, dealer_terms TEXT NOT NULL,"
+            " dealer_currency TEXT NOT NULL, total_excl INTEGER NOT NULL, total_vat INTEGER "
+            "NOT NULL, total_incl INTEGER NOT NULL)",
+            "CREATE TABLE quote_lines (serial INTEGER NOT NULL REFERENCES quotes (serial),"
+            " position INTEGER NOT NULL, description TEXT NOT NULL, quantity INTEGER NOT NULL,"
+            " unit_excl INTEGER NOT NULL, line_excl INTEGER NOT NULL, line_incl INTEGER NOT "
+            "NULL, PRIMARY KEY (serial, position))",
+            "PRAGMA application_id = 1131377270", "PRAGMA user_version = 1", "BEGIN"}) {
         query.exec(QString::fromLatin1(statement));
       }
       query.exec(QStringLiteral("INSERT INTO numbering VALUES (1, %1)").arg(count));
       QSqlQuery quote(db);
-      quote.prepare(QStringLiteral("INSERT INTO quotes VALUES (?, ?, '2026-01-12', "
-                                   "'2026-02-11', ?, 'PO-1', '14%', 'ZAR', '28 May 2012', '', "
-                                   "'Tarn', '', '', '', '', 'Q-', 30, '', '', 47368000, 6631520, "
-                                   "54000000)"));
+      quote.prepare(
+          QStringLiteral("INSERT INTO quotes VALUES (?, ?, '2026-01-12', "
+                         "'2026-02-11', ?, 'PO-1', '14%', 'ZAR', '28 May 2012', '', "
+                         "'Tarn', '', '', '', '', 'Q-', 30, '', '', 47368000, 6631520, "
+                         "54000000)"));
       QSqlQuery line(db);
-      line.prepare(QStringLiteral("INSERT INTO quote_lines VALUES (?, ?, 'Support', 12, "
-                                  "3947333, 47368000, 54000000)"));
+      line.prepare(
+          QStringLiteral("INSERT INTO quote_lines VALUES (?, ?, 'Support', 12, "
+                         "3947333, 47368000, 54000000)"));
       for (int i = 1; i <= count; ++i) {
         quote.addBindValue(i);
         quote.addBindValue(QStringLiteral("Q-2026-%1").arg(i, 4, 10, QLatin1Char('0')));
@@ -177,7 +185,10 @@ void BM_RegisterUpgradeFromVersion1(benchmark::State& state) {
     }
   }
 }
-BENCHMARK(BM_RegisterUpgradeFromVersion1)->Arg(100'000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegisterUpgradeFromVersion1)
+    ->Arg(100'000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_KeepDraft(benchmark::State& state) {
   auto kept = OpenSqliteRegister(Folder().filePath(QStringLiteral("draft.sqlite")));

@@ -75,7 +75,8 @@ class Reader {
     if (!value.is_number_integer()) Fault(Place(name), "not a whole number");
     const auto n = value.get<std::int64_t>();
     if (n < low || n > high) {
-      Fault(Place(name), "out of range (" + std::to_string(low) + " to " + std::to_string(high) + ")");
+      Fault(Place(name),
+            "out of range (" + std::to_string(low) + " to " + std::to_string(high) + ")");
     }
     return n;
   }
@@ -154,8 +155,8 @@ T Named(const std::array<std::pair<T, std::string_view>, N>& names, const Reader
   for (const auto& [value, name] : names) {
     if (name == text) return value;
   }
-  Fault(reader.Place(member), "not one of the names this register knows (\"" + text.substr(0, 40) +
-                                  "\")");
+  Fault(reader.Place(member),
+        "not one of the names this register knows (\"" + text.substr(0, 40) + "\")");
 }
 
 Json CustomerJson(const Customer& c) {
@@ -236,9 +237,8 @@ Json QuoteJson(const Quotation& q) {
 }
 
 Customer CustomerOf(const Reader& r) {
-  return Customer{r.Text("company"),   r.Text("contact"),
-                  r.Text("address"),   r.Text("vatNumber"),
-                  r.Text("email"),     r.Text("telephone")};
+  return Customer{r.Text("company"),   r.Text("contact"), r.Text("address"),
+                  r.Text("vatNumber"), r.Text("email"),   r.Text("telephone")};
 }
 
 DealerDetails DealerOf(const Reader& r) {
@@ -318,7 +318,8 @@ Quotation QuoteOf(const Reader& r) {
   const Money expected[] = {q.totals.excludingVat, q.totals.vat, q.totals.includingVat};
   for (std::size_t i = 0; i < 3; ++i) {
     if (totals.Amount(sums[i]) != expected[i]) {
-      Fault(totals.Place(sums[i]), "is not the sum of the lines (" + DecimalText(expected[i]) + ")");
+      Fault(totals.Place(sums[i]),
+            "is not the sum of the lines (" + DecimalText(expected[i]) + ")");
     }
   }
   return q;

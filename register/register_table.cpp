@@ -16,17 +16,20 @@ TableCell Day(QuoteDate date) {
   return TableCell{IsoDate(date), false, true};
 }
 
+// "14% 15%", "12.5%": the rates present, as a person reads them.
 std::string RatesText(const QuotationTotals& totals) {
   std::string text;
   for (const VatRow& row : totals.rates) {
-    if (!text.empty()) text += " ";
-    text += std::to_string(row.rate.hundredths / 100);
-    if (row.rate.hundredths % 100) {
-      const int fraction = row.rate.hundredths % 100;
-      text += fraction % 10 ? "." + std::to_string(fraction + 100).substr(1)
-                            : "." + std::to_string(fraction / 10);
+    if (!text.empty()) text.push_back(' ');
+    text.append(std::to_string(row.rate.hundredths / 100));
+    int fraction = row.rate.hundredths % 100;
+    if (fraction != 0) {
+      text.push_back('.');
+      text.push_back(static_cast<char>('0' + fraction / 10));
+      fraction %= 10;
+      if (fraction != 0) text.push_back(static_cast<char>('0' + fraction));
     }
-    text += "%";
+    text.push_back('%');
   }
   return text;
 }
@@ -44,9 +47,9 @@ std::string Quoted(const std::string& field) {
 }  // namespace
 
 std::vector<std::string> RegisterTableHeadings() {
-  return {"Number",    "Revision",      "Status",  "Status date", "Date",
-          "Valid until", "Customer",    "Contact", "Reference",   "Currency",
-          "Lines",     "VAT rates",     "Total excl. VAT", "VAT", "Total incl. VAT"};
+  return {"Number",      "Revision",  "Status",          "Status date", "Date",
+          "Valid until", "Customer",  "Contact",         "Reference",   "Currency",
+          "Lines",       "VAT rates", "Total excl. VAT", "VAT",         "Total incl. VAT"};
 }
 
 std::vector<std::vector<TableCell>> RegisterTableRows(const std::vector<Quotation>& quotations,
@@ -60,8 +63,7 @@ std::vector<std::vector<TableCell>> RegisterTableRows(const std::vector<Quotatio
                     Text(q.customer.company), Text(q.customer.contact), Text(q.reference),
                     Text(q.currency), Number(std::to_string(q.lines.size())),
                     Text(RatesText(q.totals)), Number(DecimalText(q.totals.excludingVat)),
-                    Number(DecimalText(q.totals.vat)),
-                    Number(DecimalText(q.totals.includingVat))});
+                    Number(DecimalText(q.totals.vat)), Number(DecimalText(q.totals.includingVat))});
   }
   return rows;
 }

@@ -72,8 +72,8 @@ QuoteLine Version1Line(std::string description, int quantity, Money unitExcludin
   line.basis = unit.basis;
   line.unitPrice = unit.amount;
   line.quantity = static_cast<std::int16_t>(quantity);
-  line.amounts = LineAmounts{lineExcludingVat, lineIncludingVat - lineExcludingVat,
-                             lineIncludingVat};
+  line.amounts =
+      LineAmounts{lineExcludingVat, lineIncludingVat - lineExcludingVat, lineIncludingVat};
   return line;
 }
 

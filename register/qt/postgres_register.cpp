@@ -168,8 +168,9 @@ std::unique_ptr<SqlQuoteRegister> OpenPostgresRegister(const QString& location) 
         }
         const int version = schema.value(1).toInt();
         if (version > kRegisterSchemaVersion) {
-          readOnly = QStringLiteral("it was made by a newer version of the program and is only "
-                                    "read, never written");
+          readOnly = QStringLiteral(
+              "it was made by a newer version of the program and is only "
+              "read, never written");
           std::fprintf(stderr, "%s\n",
                        ToStdString(QStringLiteral("The quote register %1 was made by a newer "
                                                   "version of the program; it is opened "

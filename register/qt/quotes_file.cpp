@@ -19,8 +19,8 @@ bool EndsWith(const QString& path, const char* extension) {
 }
 
 [[noreturn]] void CannotWrite(const QString& path, const QString& why) {
-  throw QuotesFileWriteError(
-      ToStdString(QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), why)));
+  throw QuotesFileWriteError(ToStdString(
+      QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), why)));
 }
 
 void Save(const QString& path, const std::string& bytes) {
@@ -58,9 +58,9 @@ void WriteQuotesFile(const QString& path, const std::vector<Quotation>& quotatio
       CannotWrite(path, QStringLiteral("it could not take the place of the file there"));
     }
   } else {
-    throw QuotesFileNameError(ToStdString(
-        QStringLiteral("%1: the file's name ends in none of .json, .csv, .xlsx")
-            .arg(QDir::toNativeSeparators(path))));
+    throw QuotesFileNameError(
+        ToStdString(QStringLiteral("%1: the file's name ends in none of .json, .csv, .xlsx")
+                        .arg(QDir::toNativeSeparators(path))));
   }
 }
 

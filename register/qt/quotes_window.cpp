@@ -386,7 +386,8 @@ void QuotesWindow::Reload() {
     const RegisterFilter filter = Filter();
     model_->SetEntries(quotes_.Entries(filter), filter.today);
     const int count = model_->rowCount({});
-    count_->setText(count == 1 ? QStringLiteral("1 quote") : QStringLiteral("%1 quotes").arg(count));
+    count_->setText(count == 1 ? QStringLiteral("1 quote")
+                               : QStringLiteral("%1 quotes").arg(count));
     int row = 0;
     for (int r = 0; r < count; ++r) {
       if (model_->EntryAt(r).number == selected) row = r;

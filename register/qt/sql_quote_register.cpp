@@ -87,8 +87,7 @@ Money AmountOf(const QVariant& value, const char* what) {
   if (!ok) throw Unreadable(std::string(what) + " is not an amount");
   return Money::fromTenThousandths(raw);
 }
-std::int64_t WholeOf(const QVariant& value, const char* what, std::int64_t low,
-                     std::int64_t high) {
+std::int64_t WholeOf(const QVariant& value, const char* what, std::int64_t low, std::int64_t high) {
   bool ok = false;
   const qint64 n = value.toLongLong(&ok);
   if (!ok || n < low || n > high) throw Unreadable(std::string(what) + " is out of range");
@@ -137,8 +136,10 @@ RegisterEntry EntryOf(const QSqlQuery& row) {
     entry.totalIncludingVat = AmountOf(row.value(8), "the total");
     return entry;
   } catch (const Unreadable& fault) {
-    throw RegisterError("The quote register holds quote " + number + " in a form this program "
-                        "cannot read: " + fault.what() + ".");
+    throw RegisterError("The quote register holds quote " + number +
+                        " in a form this program "
+                        "cannot read: " +
+                        fault.what() + ".");
   }
 }
 
@@ -180,7 +181,8 @@ const std::vector<QString>& RegisterSchema() {
           " bank_branch TEXT NOT NULL, dealer_currency TEXT NOT NULL,"
           " total_excl BIGINT NOT NULL, total_vat BIGINT NOT NULL, total_incl BIGINT NOT NULL,"
           " search TEXT NOT NULL, PRIMARY KEY (number, revision))"),
-      QStringLiteral("CREATE INDEX quotes_listed ON quotes (newest, quote_date, serial)"),
+      // The list's order, and with the search text in it, a search reads the index alone.
+      QStringLiteral("CREATE INDEX quotes_listed ON quotes (newest, quote_date, serial, search)"),
       QStringLiteral(
           "CREATE TABLE quote_lines (number TEXT NOT NULL, revision INTEGER NOT NULL,"
           " position INTEGER NOT NULL, description TEXT NOT NULL, subject_kind TEXT,"
@@ -275,7 +277,8 @@ void InsertQuotation(QSqlDatabase& db, const Quotation& q, std::int64_t serial, 
              Raw(l.amounts.excludingVat),
              Raw(l.amounts.vat),
              Raw(l.amounts.includingVat),
-             l.earlierUnitPrice ? Raw(*l.earlierUnitPrice) : QVariant(QMetaType::fromType<qint64>()),
+             l.earlierUnitPrice ? Raw(*l.earlierUnitPrice)
+                                : QVariant(QMetaType::fromType<qint64>()),
              QVariant(l.keptPrice ? 1 : 0),
          }) {
       line.addBindValue(value);
@@ -302,11 +305,10 @@ void SqlQuoteRegister::Fail(const QString& what, const QSqlError& error) const {
       QStringLiteral("The quote register %1 %2: %3.").arg(where_, what, Reason(error))));
 }
 
-void SqlQuoteRegister::Write(const QString& what,
-                             const std::function<void(QSqlDatabase&)>& body) {
+void SqlQuoteRegister::Write(const QString& what, const std::function<void(QSqlDatabase&)>& body) {
   if (!readOnly_.isEmpty()) {
-    throw RegisterError(ToStdString(
-        QStringLiteral("The quote register %1 %2: %3.").arg(where_, what, readOnly_)));
+    throw RegisterError(
+        ToStdString(QStringLiteral("The quote register %1 %2: %3.").arg(where_, what, readOnly_)));
   }
   QSqlDatabase db = QSqlDatabase::database(connection_, false);
   if (!checked_) {
@@ -378,8 +380,9 @@ Quotation SqlQuoteRegister::Numbered(QSqlDatabase& db, const Quotation& quotatio
 
 Quotation SqlQuoteRegister::Revised(QSqlDatabase& db, const Quotation& quotation) {
   QSqlQuery newest =
-      Prepared(db, QStringLiteral("SELECT revision, serial FROM quotes WHERE number = ? AND "
-                                  "newest = 1"),
+      Prepared(db,
+               QStringLiteral("SELECT revision, serial FROM quotes WHERE number = ? AND "
+                              "newest = 1"),
                {Text(quotation.number)});
   if (!newest.next()) {
     throw RegisterError("The quote register holds no quote numbered " + quotation.number +
@@ -405,16 +408,16 @@ Quotation SqlQuoteRegister::Keep(const Quotation& quotation) {
     sent.statusDate = quotation.date;
     kept = sent.number.empty() ? Numbered(db, sent) : Revised(db, sent);
     if (!kept.customer.Empty()) {
-      Prepared(db,
-               QStringLiteral("INSERT INTO customers VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT "
-                              "(company) DO UPDATE SET contact = excluded.contact, address = "
-                              "excluded.address, vat_number = excluded.vat_number, email = "
-                              "excluded.email, telephone = excluded.telephone, search = "
-                              "excluded.search"),
-               {Text(kept.customer.company), Text(kept.customer.contact),
-                Text(kept.customer.address), Text(kept.customer.vatNumber),
-                Text(kept.customer.email), Text(kept.customer.telephone),
-                Text(SearchText(kept.customer))});
+      Prepared(
+          db,
+          QStringLiteral("INSERT INTO customers VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT "
+                         "(company) DO UPDATE SET contact = excluded.contact, address = "
+                         "excluded.address, vat_number = excluded.vat_number, email = "
+                         "excluded.email, telephone = excluded.telephone, search = "
+                         "excluded.search"),
+          {Text(kept.customer.company), Text(kept.customer.contact), Text(kept.customer.address),
+           Text(kept.customer.vatNumber), Text(kept.customer.email), Text(kept.customer.telephone),
+           Text(SearchText(kept.customer))});
     }
   });
   return kept;
@@ -433,14 +436,16 @@ std::vector<RegisterEntry> SqlQuoteRegister::Entries(const RegisterFilter& filte
     switch (*filter.status) {
       case QuoteStatus::Expired:
         // A quote without a validity date (kept as the epoch) holds until it is answered.
-        sql += QStringLiteral(" AND status IN ('Sent', 'Draft') AND valid_until < ? AND "
-                              "valid_until > '1970-01-01'");
+        sql += QStringLiteral(
+            " AND status IN ('Sent', 'Draft') AND valid_until < ? AND "
+            "valid_until > '1970-01-01'");
         values.push_back(today);
         break;
       case QuoteStatus::Sent:
       case QuoteStatus::Draft:
-        sql += QStringLiteral(" AND status = ? AND (valid_until >= ? OR valid_until = "
-                              "'1970-01-01')");
+        sql += QStringLiteral(
+            " AND status = ? AND (valid_until >= ? OR valid_until = "
+            "'1970-01-01')");
         values.push_back(QString::fromLatin1(StatusKey(*filter.status)));
         values.push_back(today);
         break;
@@ -486,7 +491,8 @@ Quotation SqlQuoteRegister::ReadQuotation(QSqlDatabase& db, const std::string& n
     q.number = Str(field("number"));
     q.revision = static_cast<int>(WholeOf(field("revision"), "the revision", 1, 1'000'000));
     q.status = StatusOf(field("status"));
-    if (!field("status_date").isNull()) q.statusDate = DateOf(field("status_date"), "the status's date");
+    if (!field("status_date").isNull())
+      q.statusDate = DateOf(field("status_date"), "the status's date");
     q.date = DateOf(field("quote_date"), "the date");
     q.validUntil = DateOf(field("valid_until"), "the validity date");
     q.customer = Customer{Str(field("customer_company")), Str(field("customer_contact")),
@@ -567,8 +573,10 @@ Quotation SqlQuoteRegister::ReadQuotation(QSqlDatabase& db, const std::string& n
       throw Unreadable("its totals are not the sums of its lines");
     }
   } catch (const Unreadable& fault) {
-    throw RegisterError("The quote register holds quote " + number + " in a form this program "
-                        "cannot read: " + fault.what() + ".");
+    throw RegisterError("The quote register holds quote " + number +
+                        " in a form this program "
+                        "cannot read: " +
+                        fault.what() + ".");
   }
   return q;
 }
@@ -582,11 +590,11 @@ Quotation SqlQuoteRegister::Find(const std::string& number, std::optional<int> r
 std::vector<RegisterEntry> SqlQuoteRegister::History(const std::string& number) {
   std::vector<RegisterEntry> entries;
   Read([&](QSqlDatabase& db) {
-    QSqlQuery query = Prepared(
-        db,
-        QStringLiteral("SELECT %1 FROM quotes WHERE number = ? ORDER BY revision DESC")
-            .arg(kEntryColumns),
-        {Text(number)});
+    QSqlQuery query =
+        Prepared(db,
+                 QStringLiteral("SELECT %1 FROM quotes WHERE number = ? ORDER BY revision DESC")
+                     .arg(kEntryColumns),
+                 {Text(number)});
     while (query.next()) entries.push_back(EntryOf(query));
   });
   return entries;
@@ -627,8 +635,7 @@ std::vector<Customer> SqlQuoteRegister::Customers(std::string_view text) {
     QSqlQuery query = Prepared(db, sql, values);
     while (query.next()) {
       customers.push_back(Customer{Str(query.value(0)), Str(query.value(1)), Str(query.value(2)),
-                                   Str(query.value(3)), Str(query.value(4)),
-                                   Str(query.value(5))});
+                                   Str(query.value(3)), Str(query.value(4)), Str(query.value(5))});
     }
   });
   return customers;
@@ -684,8 +691,7 @@ void SqlQuoteRegister::DiscardDraft() {
 
 std::vector<Quotation> SqlQuoteRegister::Export(const RegisterFilter& filter) {
   std::vector<std::pair<std::string, int>> keys;
-  const bool everything =
-      filter.text.empty() && !filter.status && !filter.from && !filter.to;
+  const bool everything = filter.text.empty() && !filter.status && !filter.from && !filter.to;
   if (everything) {
     Read([&](QSqlDatabase& db) {
       QSqlQuery query = Prepared(
@@ -730,9 +736,9 @@ std::vector<Quotation> SqlQuoteRegister::Import(const std::vector<Quotation>& qu
           {Text(q.number)});
       const bool any = held.next() && !held.value(0).isNull();
       const int newest = any ? held.value(0).toInt() : 0;
-      QSqlQuery same = Prepared(
-          db, QStringLiteral("SELECT 1 FROM quotes WHERE number = ? AND revision = ?"),
-          {Text(q.number), q.revision});
+      QSqlQuery same =
+          Prepared(db, QStringLiteral("SELECT 1 FROM quotes WHERE number = ? AND revision = ?"),
+                   {Text(q.number), q.revision});
       if (same.next()) {
         throw RegisterError("The quote register holds " + NumberWithRevision(q) +
                             " already; nothing was imported.");

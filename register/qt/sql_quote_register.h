@@ -90,14 +90,13 @@ class SqlQuoteRegister final : public QuoteRegister {
   [[noreturn]] void Fail(const QString& what, const QSqlError& error) const;
   Quotation Numbered(QSqlDatabase& db, const Quotation& quotation);
   Quotation Revised(QSqlDatabase& db, const Quotation& quotation);
-  Quotation ReadQuotation(QSqlDatabase& db, const std::string& number,
-                          std::optional<int> revision);
+  Quotation ReadQuotation(QSqlDatabase& db, const std::string& number, std::optional<int> revision);
 
   QString connection_;
   QString where_;
   std::unique_ptr<SqlDialect> dialect_;
   QString readOnly_;
-  QString desk_;         //!< user@host: whose draft it is
+  QString desk_;          //!< user@host: whose draft it is
   bool checked_ = false;  //!< the database was checked for damage before this program wrote
 };
 

@@ -22,7 +22,7 @@ namespace {
 // "Corv": marks the file as this program's register, so that no other database is taken for one.
 constexpr int kApplicationId = 0x436F7276;
 static_assert(kApplicationId == 1131377270, "the header's application_id");
-constexpr int kBusyMilliseconds = 1000;
+constexpr int kBusyMilliseconds = 2000;
 
 class SqliteDialect final : public SqlDialect {
  public:
@@ -43,8 +43,9 @@ class SqliteDialect final : public SqlDialect {
         check.value(0).toString() == QLatin1String("ok")) {
       return {};
     }
-    return QStringLiteral("it is damaged and is no longer written to; keep a copy and restore "
-                          "the last good one");
+    return QStringLiteral(
+        "it is damaged and is no longer written to; keep a copy and restore "
+        "the last good one");
   }
 };
 
@@ -54,8 +55,8 @@ QString NewConnectionName() {
 }
 
 [[noreturn]] void Refuse(const QString& path, const QString& why) {
-  throw RegisterError(
-      ToStdString(QStringLiteral("The quote register %1 %2.").arg(QDir::toNativeSeparators(path), why)));
+  throw RegisterError(ToStdString(
+      QStringLiteral("The quote register %1 %2.").arg(QDir::toNativeSeparators(path), why)));
 }
 
 QString Reason(const QSqlError& error) {
@@ -138,8 +139,8 @@ void UpgradeFromVersion1(QSqlDatabase& db, const QString& path) {
     if (!rate) unreadable(QStringLiteral("the VAT rate \"%1\"").arg(field("vat_rate").toString()));
     const std::optional<QuoteDate> effective = Version1BookDate(text("prices_effective"));
     if (!effective) {
-      unreadable(QStringLiteral("the price book's date \"%1\"")
-                     .arg(field("prices_effective").toString()));
+      unreadable(
+          QStringLiteral("the price book's date \"%1\"").arg(field("prices_effective").toString()));
     }
     const std::optional<QuoteDate> date = ParseQuoteDate(text("quote_date"));
     const std::optional<QuoteDate> validUntil = ParseQuoteDate(text("valid_until"));
@@ -175,8 +176,8 @@ void UpgradeFromVersion1(QSqlDatabase& db, const QString& path) {
       q.lines.push_back(Version1Line(ToStdString(lines.value(0).toString()), quantity,
                                      Money::fromTenThousandths(lines.value(2).toLongLong()),
                                      Money::fromTenThousandths(lines.value(3).toLongLong()),
-                                     Money::fromTenThousandths(lines.value(4).toLongLong()),
-                                     *rate, book));
+                                     Money::fromTenThousandths(lines.value(4).toLongLong()), *rate,
+                                     book));
     }
     q.totals = TotalsOf(q.lines);
     if (q.totals.excludingVat.tenThousandths() != field("total_excl").toLongLong() ||
@@ -243,8 +244,9 @@ std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
       } else if (version < 1) {
         Refuse(path, QStringLiteral("is not a quote register; it is left as it is"));
       } else if (version > kRegisterSchemaVersion) {
-        readOnly = QStringLiteral("it was made by a newer version of the program and is only "
-                                  "read, never written");
+        readOnly = QStringLiteral(
+            "it was made by a newer version of the program and is only "
+            "read, never written");
         std::fprintf(stderr, "%s\n",
                      ToStdString(QStringLiteral("The quote register %1 was made by a newer "
                                                 "version of the program; it is opened read-only.")

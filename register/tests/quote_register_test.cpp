@@ -34,8 +34,8 @@ TEST(Version1, ReadsTheRateAndTheBookDateOrNothing) {
   for (const char* bad : {"", "14", "%", "fourteen%", "-1%", "101%", "14.555%", "1e1%"}) {
     EXPECT_FALSE(Version1Rate(bad)) << bad;
   }
-  const QuoteDate may28{std::chrono::year_month_day{std::chrono::year(2012), std::chrono::May,
-                                                    std::chrono::day(28)}};
+  const QuoteDate may28{
+      std::chrono::year_month_day{std::chrono::year(2012), std::chrono::May, std::chrono::day(28)}};
   EXPECT_EQ(Version1BookDate("28 May 2012"), may28);
   EXPECT_EQ(Version1BookDate("2012-05-28"), may28);
   for (const char* bad : {"", "28 Mai 2012", "31 February 2012", "May 2012", "x 28 May 2012"}) {

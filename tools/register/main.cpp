@@ -19,9 +19,9 @@
 #include "qt/qt_text.h"
 #include "quotation/quote_status.h"
 #include "register/qt/open_register.h"
+#include "register/qt/quotes_file.h"
 #include "register/qt/sqlite_register.h"
 #include "register/register_json.h"
-#include "register/qt/quotes_file.h"
 
 namespace corvane {
 namespace {
@@ -88,8 +88,8 @@ int List(QuoteRegister& quotes, const std::string& find) {
     shown.status = e.status;
     shown.validUntil = e.validUntil;
     std::cout << NumberWithRevision(shown) << '\t' << IsoDate(e.date) << '\t'
-              << StatusName(ShownStatus(shown, filter.today)) << '\t' << OneLine(e.customer)
-              << '\t' << OneLine(e.reference) << '\t' << DecimalText(e.totalIncludingVat) << '\n';
+              << StatusName(ShownStatus(shown, filter.today)) << '\t' << OneLine(e.customer) << '\t'
+              << OneLine(e.reference) << '\t' << DecimalText(e.totalIncludingVat) << '\n';
   }
   return kDone;
 }
@@ -139,7 +139,8 @@ int Show(QuoteRegister& quotes, std::string number) {
 
 int Export(QuoteRegister& quotes, const QString& path) {
   if (path != QLatin1String("-") && !IsQuotesFileName(path)) {
-    throw Stop{kBadInput, ToStdString(path) + ": the file's name ends in none of .json, .csv, .xlsx"};
+    throw Stop{kBadInput,
+               ToStdString(path) + ": the file's name ends in none of .json, .csv, .xlsx"};
   }
   const std::vector<Quotation> all = quotes.Export({});
   if (path == QLatin1String("-")) {
@@ -162,8 +163,8 @@ int Import(QuoteRegister& quotes, const QString& path) {
   const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly)
                                     : (file.setFileName(path), file.open(QIODevice::ReadOnly));
   if (!opened) {
-    throw Stop{kBadInput, ToStdString(path) + ": cannot be read: " +
-                              ToStdString(file.errorString())};
+    throw Stop{kBadInput,
+               ToStdString(path) + ": cannot be read: " + ToStdString(file.errorString())};
   }
   if (!standardInput && file.size() > kMaxImportBytes) {
     throw Stop{kBadInput, ToStdString(path) + ": larger than any register this program imports"};
@@ -174,7 +175,8 @@ int Import(QuoteRegister& quotes, const QString& path) {
   }
   std::vector<Quotation> read;
   try {
-    read = QuotationsOfJson(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    read = QuotationsOfJson(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   } catch (const RegisterFileError& fault) {
     throw Stop{kBadInput, ToStdString(path) + ": " + fault.what() + "; nothing was imported"};
   }

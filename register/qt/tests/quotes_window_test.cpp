@@ -40,8 +40,8 @@ class QuotesWindowTest : public ::testing::Test {
     Quotation revised = kept_[0];
     revised.reference = "PO-4712";
     quotes_->Keep(revised);
-    window_ = std::make_unique<QuotesWindow>(*quotes_, Separators{},
-                                             [this](const std::string& n) { opened_ = n; }, nullptr);
+    window_ = std::make_unique<QuotesWindow>(
+        *quotes_, Separators{}, [this](const std::string& n) { opened_ = n; }, nullptr);
   }
   static QuoteDate Today() {
     const QDate d = QDate::currentDate();
@@ -71,10 +71,10 @@ TEST_F(QuotesWindowTest, CountsRightUnderEveryFilter) {
     const char* status;
     const char* count;
   } cases[] = {
-      {"muller", "All", "1 quote"},     {"angstrom", "All", "1 quote"},
-      {"", "Expired", "1 quote"},       {"", "Sent", "3 quotes"},
-      {"", "Accepted", "0 quotes"},     {"muller", "Expired", "0 quotes"},
-      {"po-4712", "All", "1 quote"},    {"q-2026-1", "All", "1 quote"},
+      {"muller", "All", "1 quote"},  {"angstrom", "All", "1 quote"},
+      {"", "Expired", "1 quote"},    {"", "Sent", "3 quotes"},
+      {"", "Accepted", "0 quotes"},  {"muller", "Expired", "0 quotes"},
+      {"po-4712", "All", "1 quote"}, {"q-2026-1", "All", "1 quote"},
   };
   for (const auto& c : cases) {
     find->setText(QString::fromUtf8(c.text));
@@ -90,16 +90,18 @@ TEST_F(QuotesWindowTest, CountsRightUnderEveryFilter) {
 TEST_F(QuotesWindowTest, MarksTheSelectedQuoteAcceptedOnTheDayAndShowsItsRevisions) {
   Find<QLineEdit>("txtFind")->setText(QStringLiteral("muller"));
   EXPECT_EQ(Find<QListWidget>("lstHistory")->count(), 2);
-  EXPECT_TRUE(Find<QListWidget>("lstHistory")->item(0)->text().startsWith(
-      QString::fromStdString(kept_[0].number + " rev. 2")));
+  EXPECT_TRUE(Find<QListWidget>("lstHistory")
+                  ->item(0)
+                  ->text()
+                  .startsWith(QString::fromStdString(kept_[0].number + " rev. 2")));
   const QDate day(2026, 12, 14);
   Find<QDateEdit>("dtAnswered")->setDate(day);
   Find<QPushButton>("cmdAccepted")->click();
   const RegisterEntry entry = quotes_->History(kept_[0].number)[0];
   EXPECT_EQ(entry.status, QuoteStatus::Accepted);
-  EXPECT_EQ(entry.statusDate, (QuoteDate{std::chrono::year_month_day{
-                                  std::chrono::year(2026), std::chrono::December,
-                                  std::chrono::day(14)}}));
+  EXPECT_EQ(entry.statusDate,
+            (QuoteDate{std::chrono::year_month_day{std::chrono::year(2026), std::chrono::December,
+                                                   std::chrono::day(14)}}));
   Find<QComboBox>("cboStatus")->setCurrentText(QStringLiteral("Accepted"));
   EXPECT_EQ(Count(), QStringLiteral("1 quote"));
   Find<QPushButton>("cmdOpenQuote")->click();

@@ -32,7 +32,8 @@ QString FreshPostgresDatabase(const QString& server, const QString& name) {
   const std::optional<PostgresLocation> where = ParsePostgresLocation(server);
   if (!where) return {};
   {
-    QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
+    QSqlDatabase admin =
+        QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
     admin.setDatabaseName(where->database);
     admin.setUserName(where->user);
     admin.setHostName(where->host);
@@ -71,9 +72,9 @@ class RegisterSuite : public ::testing::TestWithParam<Backend> {
         return OpenRegister(folder_.filePath(QStringLiteral("quotes-%1.sqlite").arg(which)));
       case Backend::PostgreSQL: {
         const QString server = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
-        const QString uri = FreshPostgresDatabase(
-            server, which == 0 ? ParsePostgresLocation(server)->database
-                               : QStringLiteral("corvane_%1").arg(which));
+        const QString uri =
+            FreshPostgresDatabase(server, which == 0 ? ParsePostgresLocation(server)->database
+                                                     : QStringLiteral("corvane_%1").arg(which));
         return OpenRegister(uri);
       }
       case Backend::Memory:
@@ -176,9 +177,8 @@ TEST_P(RegisterSuite, FindsFoldedForCaseAndAccentsAndCountsRightUnderEveryFilter
   packages.lines[0].description = "New package Unix LB 2";
   packages.lines[0].subject = LineSubject{QuoteKind::NewPackage, "Unix LB 2", "", "", 0};
   packages.lines[0].unitPrice = Money::fromTenThousandths(31'250'000);
-  packages.lines[0].amounts =
-      LineAmountsOf(UnitPrice{PriceBasis::ExcludingVat, packages.lines[0].unitPrice}, 12,
-                    packages.lines[0].vat);
+  packages.lines[0].amounts = LineAmountsOf(
+      UnitPrice{PriceBasis::ExcludingVat, packages.lines[0].unitPrice}, 12, packages.lines[0].vat);
   packages.totals = TotalsOf(packages.lines);
   packages.reference = "";
   packages.date = TestDay(2026, 12, 5);

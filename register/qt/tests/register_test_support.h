@@ -20,8 +20,8 @@ inline Quotation TestQuotation(int lines, std::string customer = "Bell & Sons") 
   Quotation q;
   q.date = TestDay(2026, 12, 9);
   q.validUntil = q.date + std::chrono::days(30);
-  q.customer = Customer{std::move(customer), "Ann Bell", "1 Long Street\nCape Town",
-                        "4001234567", "ann@bell.example", "(021) 555-0199"};
+  q.customer = Customer{std::move(customer), "Ann Bell",         "1 Long Street\nCape Town",
+                        "4001234567",        "ann@bell.example", "(021) 555-0199"};
   q.reference = "PO-4711";
   q.currency = "ZAR";
   q.dealer.companyName = "Tarn Systems";

@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "quotation/quote_status.h"
 #include "register/qt/open_register.h"
 #include "register/qt/postgres_register.h"
 #include "register/qt/sqlite_register.h"
-#include "quotation/quote_status.h"
 #include "register/qt/tests/register_test_support.h"
 
 namespace corvane {
@@ -168,14 +168,13 @@ TEST_F(SqlRegisterTest, AFolderThatCannotBeMadeIsReported) {
   QFile blocker(folder_.filePath(QStringLiteral("data")));
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
-  EXPECT_THROW(
-      OpenSqliteRegister(folder_.filePath(QStringLiteral("data/Corvane/quotes.sqlite"))),
-      RegisterError);
+  EXPECT_THROW(OpenSqliteRegister(folder_.filePath(QStringLiteral("data/Corvane/quotes.sqlite"))),
+               RegisterError);
 }
 
-
 // Four processes keeping 250 quotes each at once: 1,000 numbers, none given twice, none lost.
-void FourWritersAtOnce(const QString& location, const std::function<std::unique_ptr<QuoteRegister>()>& open) {
+void FourWritersAtOnce(const QString& location,
+                       const std::function<std::unique_ptr<QuoteRegister>()>& open) {
   std::vector<std::unique_ptr<QProcess>> writers;
   for (int i = 0; i < 4; ++i) {
     writers.push_back(std::make_unique<QProcess>());

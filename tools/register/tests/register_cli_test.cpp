@@ -47,7 +47,8 @@ TEST_F(RegisterCli, ListsFindsShowsAndRoundTripsAnUpgradedRegister) {
   const Ran list = Run({QStringLiteral("list")});
   EXPECT_EQ(list.status, 0) << list.err;
   EXPECT_EQ(Lines(list.out), 6);
-  const Ran found = Run({QStringLiteral("list"), QStringLiteral("--find"), QStringLiteral("muller")});
+  const Ran found =
+      Run({QStringLiteral("list"), QStringLiteral("--find"), QStringLiteral("muller")});
   EXPECT_EQ(Lines(found.out), 1);
   EXPECT_EQ(found.out.rfind("Q-2026-0001\t2026-01-12\t", 0), 0u) << found.out;
   const Ran shown = Run({QStringLiteral("show"), QStringLiteral("Q-2026-0001")});
