@@ -5,9 +5,14 @@
 
 namespace corvane {
 
-std::unique_ptr<QuoteRegister> OpenRegister(const QString& location) {
-  if (IsPostgresLocation(location)) return OpenPostgresRegister(location);
-  return OpenSqliteRegister(location.isEmpty() ? DefaultRegisterPath() : location);
+std::unique_ptr<QuoteRegister> OpenRegister(const QString& location,
+                                            std::chrono::milliseconds patience) {
+  std::unique_ptr<SqlQuoteRegister> opened =
+      IsPostgresLocation(location)
+          ? OpenPostgresRegister(location)
+          : OpenSqliteRegister(location.isEmpty() ? DefaultRegisterPath() : location);
+  opened->SetPatience(patience);
+  return opened;
 }
 
 }  // namespace corvane

@@ -21,10 +21,10 @@
 namespace corvane {
 namespace {
 
-// How often a transaction another writer kept from its lock is tried again, and the pause
-// before the next try; the database's own busy wait comes on top.
-constexpr int kWriteAttempts = 3;
+// The pause before a transaction another writer kept from its lock is tried again; the
+// database's own busy wait comes on top. A lost connection is tried again this often.
 constexpr int kRetryPauseMilliseconds = 50;
+constexpr int kReconnectAttempts = 2;
 
 constexpr std::array<std::pair<QuoteStatus, const char*>, 4> kKeptStatuses = {{
     {QuoteStatus::Draft, "Draft"},
@@ -322,6 +322,7 @@ void SqlQuoteRegister::Write(const QString& what, const std::function<void(QSqlD
       Fail(what, QSqlError(damage, damage));
     }
   }
+  const auto deadline = std::chrono::steady_clock::now() + patience_;
   for (int attempt = 1;; ++attempt) {
     bool begun = false;
     try {
@@ -335,7 +336,10 @@ void SqlQuoteRegister::Write(const QString& what, const std::function<void(QSqlD
       if (begun) QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
       const bool lost = dialect_->Lost(failure.error);
       if (lost) db.close();  // opened again on the next try or the next write
-      if ((lost || dialect_->Transient(failure.error)) && attempt < kWriteAttempts) {
+      const bool again =
+          lost ? attempt < kReconnectAttempts
+               : dialect_->Transient(failure.error) && std::chrono::steady_clock::now() < deadline;
+      if (again) {
         QThread::msleep(static_cast<unsigned long>(kRetryPauseMilliseconds * attempt));
         continue;
       }

@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,6 +16,9 @@
 class QSqlDatabase;
 
 namespace corvane {
+
+//! How long a write keeps trying while another writer holds the register, by default.
+inline constexpr std::chrono::milliseconds kDefaultPatience{5000};
 
 //! The version of the schema this program reads and writes.
 inline constexpr int kRegisterSchemaVersion = 2;
@@ -80,6 +84,9 @@ class SqlQuoteRegister final : public QuoteRegister {
 
   //! Why the register is read and not written, or empty.
   const QString& ReadOnlyReason() const { return readOnly_; }
+  //! How long a write keeps trying while other writers hold the register (a few seconds for a
+  //! window; a batch such as an import may wait longer).
+  void SetPatience(std::chrono::milliseconds patience) { patience_ = patience; }
 
  private:
   //! Runs `body` in one transaction that writes, tried again while the database says another
@@ -96,8 +103,10 @@ class SqlQuoteRegister final : public QuoteRegister {
   QString where_;
   std::unique_ptr<SqlDialect> dialect_;
   QString readOnly_;
-  QString desk_;          //!< user@host: whose draft it is
-  bool checked_ = false;  //!< the database was checked for damage before this program wrote
+  QString desk_;  //!< user@host: whose draft it is
+  bool checked_ = false;
+  std::chrono::milliseconds patience_{
+      kDefaultPatience};  //!< the database was checked for damage before this program wrote
 };
 
 }  // namespace corvane

@@ -73,12 +73,27 @@ int Pragma(QSqlDatabase& db, const QString& path, const char* name) {
   return query.value(0).toInt();
 }
 
-void CreateSchema(QSqlDatabase& db) {
+// Makes the schema in an empty file under the write lock; false when another program made
+// something there first, which is then checked like any file that was there.
+bool CreateSchema(QSqlDatabase& db) {
   Exec(db, QStringLiteral("BEGIN IMMEDIATE"));
+  QSqlQuery tables(db);
+  if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next()) {
+    const QSqlError error = tables.lastError();
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    throw SqlFailure{error};
+  }
+  const bool empty = tables.value(0).toInt() == 0;
+  tables.finish();
+  if (!empty) {
+    Exec(db, QStringLiteral("ROLLBACK"));
+    return false;
+  }
   for (const QString& statement : RegisterSchema()) Exec(db, statement);
   Exec(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
   Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(kRegisterSchemaVersion));
   Exec(db, QStringLiteral("COMMIT"));
+  return true;
 }
 
 // A copy of the file as it is, written whole or not at all, under a name no earlier copy has.
@@ -232,16 +247,15 @@ std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyMilliseconds));
     if (!db.open()) Refuse(path, QStringLiteral("cannot be opened: ") + Reason(db.lastError()));
     try {
-      // Read before anything is written: a file that is not a database, or not this program's,
-      // stops here untouched. An empty file may become a register; a database without tables
-      // but of another program (its own id or version) is not taken over.
+      // Only an empty file is written to before it is read: a file that is not a database, or
+      // not this program's, stops here untouched, and a database without tables but of another
+      // program (its own id or version) is not taken over.
+      const bool created = fresh && CreateSchema(db);
       const int applicationId = Pragma(db, path, "application_id");
       const int version = Pragma(db, path, "user_version");
-      if (fresh) {
-        CreateSchema(db);
-      } else if (applicationId != kApplicationId) {
+      if (!created && applicationId != kApplicationId) {
         Refuse(path, QStringLiteral("is not a quote register; it is left as it is"));
-      } else if (version < 1) {
+      } else if (!created && version < 1) {
         Refuse(path, QStringLiteral("is not a quote register; it is left as it is"));
       } else if (version > kRegisterSchemaVersion) {
         readOnly = QStringLiteral(
@@ -253,21 +267,24 @@ std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
                                      .arg(shown))
                          .c_str());
       }
-      if (!fresh && readOnly.isEmpty() && version == 1) {
+      if (!created && readOnly.isEmpty() && version == 1) {
         if (!SqliteDialect().Damage(db).isEmpty()) {
           Refuse(path, QStringLiteral("is damaged; it was not upgraded and is left as it is"));
         }
         Exec(db, QStringLiteral("BEGIN IMMEDIATE"));
         try {
-          KeepCopy(path);  // under the write lock: no one changes it while it is copied
-          UpgradeFromVersion1(db, path);
+          // Another program may have upgraded it while this one waited for the lock.
+          if (Pragma(db, path, "user_version") == 1) {
+            KeepCopy(path);  // under the write lock: no one changes it while it is copied
+            UpgradeFromVersion1(db, path);
+          }
           Exec(db, QStringLiteral("COMMIT"));
         } catch (...) {
           QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
           throw;
         }
       }
-      if (fresh || (readOnly.isEmpty() && version == 1)) {
+      if (created || (readOnly.isEmpty() && version == 1)) {
         // Readers do not wait for a writer, and a writer appends: many windows on one file. The
         // mode stays with the file; one made or upgraded here is in it from then on, and an
         // existing one is not written to before it is checked.

@@ -31,6 +31,7 @@ constexpr int kUnreachable = 1;
 constexpr int kBadInput = 2;
 // An import file beyond this is refused before it is read.
 constexpr qint64 kMaxImportBytes = 512LL * 1024 * 1024;
+constexpr std::chrono::milliseconds kCommandPatience{120'000};
 
 constexpr const char* kUsage =
     "Usage: corvane-register [--register LOCATION] COMMAND\n"
@@ -67,7 +68,8 @@ QString Location(const QString& given) {
 
 std::unique_ptr<QuoteRegister> Open(const QString& location) {
   try {
-    return OpenRegister(location);
+    // A batch may wait its turn behind windows and other imports for longer than a window would.
+    return OpenRegister(location, kCommandPatience);
   } catch (const RegisterError& error) {
     throw Stop{kUnreachable, error.what()};
   }

@@ -376,5 +376,25 @@ TEST_F(SqlRegisterTest, ADamagedRegisterIsFoundAndNeverWrittenTo) {
   EXPECT_EQ(Bytes(Path()), bytes);
 }
 
+// Four programs opening a register of schema 1 at once: one upgrades it, the others wait and
+// use it; one copy is kept and no quote is lost.
+TEST_F(SqlRegisterTest, FourProgramsOpeningARegisterOfSchemaOneAtOnceUpgradeItOnce) {
+  ASSERT_TRUE(QFile::copy(kFixture, Path()));
+  QFile::setPermissions(Path(), QFile::ReadOwner | QFile::WriteOwner);
+  std::vector<std::unique_ptr<QProcess>> writers;
+  for (int i = 0; i < 4; ++i) {
+    writers.push_back(std::make_unique<QProcess>());
+    writers.back()->start(QStringLiteral(REGISTER_WRITER),
+                          {Path(), QStringLiteral("5"), QStringLiteral("2")});
+  }
+  for (auto& writer : writers) {
+    ASSERT_TRUE(writer->waitForFinished(120000));
+    EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().toStdString();
+  }
+  EXPECT_EQ(OpenSqliteRegister(Path())->Entries({}).size(), 26u);
+  EXPECT_EQ(QDir(folder_.path()).entryList({QStringLiteral("*.v1*")}, QDir::Files),
+            QStringList{QStringLiteral("quotes.v1.sqlite")});
+}
+
 }  // namespace
 }  // namespace corvane

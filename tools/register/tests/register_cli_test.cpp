@@ -6,8 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "register/qt/open_register.h"
+#include "register/qt/tests/register_test_support.h"
+#include "register/register_json.h"
 #include "register/register_table.h"
 
 namespace corvane {
@@ -120,6 +126,45 @@ TEST(RegisterCsv, QuotesFieldsThatNeedItAndKeepsMoneyPlain) {
   const std::string csv = RegisterCsv({q}, {});
   EXPECT_NE(csv.find(",\"O'Brien \"\"Tech\"\", Ltd\","), std::string::npos) << csv;
   EXPECT_NE(csv.find(",12345678.90\r\n"), std::string::npos) << csv;
+}
+
+// Four imports at once, 250 new quotes each: 1,000 numbers, none given twice, none lost.
+void FourImportsAtOnce(const QString& location, const QString& folder) {
+  std::vector<Quotation> quotes(250, TestQuotation(3));
+  const QString file = folder + QStringLiteral("/new.json");
+  QFile json(file);
+  ASSERT_TRUE(json.open(QIODevice::WriteOnly));
+  json.write(QByteArray::fromStdString(RegisterJson(quotes)));
+  json.close();
+  std::vector<std::unique_ptr<QProcess>> imports;
+  for (int i = 0; i < 4; ++i) {
+    imports.push_back(std::make_unique<QProcess>());
+    imports.back()->start(QStringLiteral(CORVANE_REGISTER),
+                          {QStringLiteral("--register"), location, QStringLiteral("import"), file});
+  }
+  for (auto& import : imports) {
+    ASSERT_TRUE(import->waitForFinished(300000));
+    EXPECT_EQ(import->exitCode(), 0) << import->readAllStandardError().toStdString();
+  }
+  std::set<std::string> numbers;
+  for (const RegisterEntry& entry : OpenRegister(location)->Entries({})) {
+    numbers.insert(entry.number);
+  }
+  EXPECT_EQ(numbers.size(), 1000u);
+}
+
+TEST(RegisterImports, FourAtOnceOnSqlite) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  FourImportsAtOnce(folder.filePath(QStringLiteral("quotes.sqlite")), folder.path());
+}
+
+TEST(RegisterImports, FourAtOnceOnPostgreSQL) {
+  const QString server = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
+  if (server.isEmpty()) GTEST_SKIP() << "no PostgreSQL server (run under scripts/with-postgres)";
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  FourImportsAtOnce(server, folder.path());
 }
 
 }  // namespace
