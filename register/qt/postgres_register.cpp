@@ -46,7 +46,8 @@ QString NewConnectionName() {
 QString Reason(const QSqlError& error) {
   QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
   text = text.simplified();
-  while (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  // The messages end it with their own full stop.
+  while (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('?'))) text.chop(1);
   return text.isEmpty() ? QStringLiteral("unknown error") : text;
 }
 

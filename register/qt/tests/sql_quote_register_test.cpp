@@ -396,5 +396,30 @@ TEST_F(SqlRegisterTest, FourProgramsOpeningARegisterOfSchemaOneAtOnceUpgradeItOn
             QStringList{QStringLiteral("quotes.v1.sqlite")});
 }
 
+// The server ends the connection (a restart, an administrator): the next write connects again
+// and keeps the quote; nothing is half written.
+TEST(PostgresRegister, ConnectsAgainAfterTheServerEndedTheConnection) {
+  const QString server = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
+  if (server.isEmpty()) GTEST_SKIP() << "no PostgreSQL server (run under scripts/with-postgres)";
+  auto kept = OpenRegister(server);
+  const std::size_t before = kept->Entries({}).size();
+  const auto where = ParsePostgresLocation(server);
+  {
+    QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("end"));
+    admin.setDatabaseName(where->database);
+    admin.setUserName(where->user);
+    admin.setHostName(where->host);
+    ASSERT_TRUE(admin.open());
+    QSqlQuery end(admin);
+    ASSERT_TRUE(end.exec(
+        QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> "
+                       "pg_backend_pid() AND datname = current_database()")));
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("end"));
+  const Quotation numbered = kept->Keep(TestQuotation(2));
+  EXPECT_EQ(kept->Find(numbered.number), numbered);
+  EXPECT_EQ(kept->Entries({}).size(), before + 1);
+}
+
 }  // namespace
 }  // namespace corvane
