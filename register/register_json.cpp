@@ -329,8 +329,11 @@ Json Parse(std::string_view text) {
   try {
     return Json::parse(text.begin(), text.end());
   } catch (const Json::parse_error& error) {
-    throw RegisterFileError("not JSON: byte " + std::to_string(error.byte) + ": " +
-                            std::string(error.what()).substr(0, 120));
+    // nlohmann's own words, without its "[json.exception.parse_error.101] " tag.
+    std::string said = error.what();
+    const std::size_t tag = said.find("] ");
+    if (tag != std::string::npos) said.erase(0, tag + 2);
+    throw RegisterFileError("not JSON: byte " + std::to_string(error.byte) + ": " + said);
   }
 }
 

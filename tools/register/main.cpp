@@ -131,8 +131,9 @@ int Show(QuoteRegister& quotes, std::string number) {
               << '\n';
   }
   for (const VatRow& row : q.totals.rates) {
-    std::cout << "VAT " << DecimalText(Money::fromTenThousandths(row.rate.hundredths * 100))
-              << "% on " << Amount(row.base) << ": " << Amount(row.vat) << '\n';
+    std::string rate = DecimalText(Money::fromTenThousandths(row.rate.hundredths * 100));
+    if (rate.ends_with(".00")) rate.resize(rate.size() - 3);
+    std::cout << "VAT " << rate << "% on " << Amount(row.base) << ": " << Amount(row.vat) << '\n';
   }
   std::cout << "Total excl. VAT: " << Amount(q.totals.excludingVat) << '\n'
             << "Total incl. VAT: " << Amount(q.totals.includingVat) << '\n';

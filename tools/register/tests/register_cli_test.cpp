@@ -62,6 +62,7 @@ TEST_F(RegisterCli, ListsFindsShowsAndRoundTripsAnUpgradedRegister) {
   EXPECT_NE(shown.out.find("12 x Tessaline 19 support contract at 750.00 incl. VAT = 9,000.00"),
             std::string::npos)
       << shown.out;
+  EXPECT_NE(shown.out.find("VAT 14% on "), std::string::npos) << shown.out;
 
   const Ran exported = Run({QStringLiteral("export"), QStringLiteral("-")});
   ASSERT_EQ(exported.status, 0) << exported.err;
