@@ -182,8 +182,6 @@ const std::vector<QString>& RegisterSchema() {
           " bank_branch TEXT NOT NULL, dealer_currency TEXT NOT NULL,"
           " total_excl BIGINT NOT NULL, total_vat BIGINT NOT NULL, total_incl BIGINT NOT NULL,"
           " search TEXT NOT NULL, PRIMARY KEY (number, revision))"),
-      // The list's order, and with the search text in it, a search reads the index alone.
-      QStringLiteral("CREATE INDEX quotes_listed ON quotes (newest, quote_date, serial, search)"),
       QStringLiteral(
           "CREATE TABLE quote_lines (number TEXT NOT NULL, revision INTEGER NOT NULL,"
           " position INTEGER NOT NULL, description TEXT NOT NULL, subject_kind TEXT,"

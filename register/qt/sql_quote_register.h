@@ -45,7 +45,8 @@ class SqlDialect {
   virtual QString Damage(QSqlDatabase& db) const = 0;
 };
 
-//! The statements that make the current schema, the same for every database.
+//! The statements that make the current schema's tables, the same for every database; each
+//! backend adds the index of the list's order its own way.
 const std::vector<QString>& RegisterSchema();
 
 //! Runs a statement; SqlFailure when it fails.

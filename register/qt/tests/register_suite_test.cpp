@@ -249,6 +249,9 @@ TEST_P(RegisterSuite, KeepsTheDraftUntilItIsDiscarded) {
   kept->DiscardDraft();
   EXPECT_FALSE(kept->Draft());
   EXPECT_TRUE(kept->Entries({}).empty());
+  // The same lines kept as a quote: a long search text is no fault of any store.
+  const Quotation numbered = kept->Keep(draft);
+  EXPECT_EQ(kept->Find(numbered.number).lines, draft.lines);
 }
 
 TEST_P(RegisterSuite, ExportsAndImportsAllOrNothing) {
