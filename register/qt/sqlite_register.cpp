@@ -3,11 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QThread>
 #include <QVariant>
+
+#include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
@@ -70,13 +73,28 @@ QString Reason(const QSqlError& error) {
   return text;
 }
 
-int Pragma(QSqlDatabase& db, const QString& path, const char* name) {
+int Pragma(QSqlDatabase& db, const char* name) {
   QSqlQuery query(db);
   if (!query.exec(QStringLiteral("PRAGMA %1").arg(QLatin1String(name))) || !query.next()) {
-    Refuse(path, QStringLiteral("cannot be opened: ") + Reason(query.lastError()));
+    throw SqlFailure{query.lastError()};
   }
   return query.value(0).toInt();
 }
+
+// Opening met another program in the middle of its own opening (making the schema, upgrading,
+// changing the journal): tried again in a moment, with a connection of its own.
+struct OpenAgain {
+  QString reason;
+};
+
+bool InTheWay(const QSqlError& error) {
+  bool ok = false;
+  const int code = error.nativeErrorCode().toInt(&ok) & 0xFF;  // the primary result code
+  return ok && (code == 5 || code == 6 || code == 10);         // BUSY, LOCKED, IOERR
+}
+
+constexpr int kOpenAttempts = 20;
+constexpr int kOpenPauseMilliseconds = 100;
 
 // Makes the schema in an empty file under the write lock; false when another program made
 // something there first, which is then checked like any file that was there.
@@ -102,21 +120,30 @@ bool CreateSchema(QSqlDatabase& db) {
   return true;
 }
 
-// A copy of the file as it is, written whole or not at all, under a name no earlier copy has.
+// A copy of the file as it is, written whole or not at all, under a name of this program's own
+// ("quotes.v1.sqlite.XXXXXX"): several programs upgrading at once each copy, one upgrades.
 QString KeepCopy(const QString& path) {
-  QString copy = Version1CopyPath(path);
-  for (int n = 2; QFileInfo::exists(copy); ++n) {
-    copy = Version1CopyPath(path);
-    copy.insert(copy.size() - 7, QStringLiteral("-%1").arg(n));  // before ".sqlite"
-  }
+  QTemporaryFile copy(Version1CopyPath(path) + QStringLiteral(".XXXXXX"));
+  copy.setAutoRemove(false);
   QFile original(path);
-  QSaveFile saved(copy);
-  if (!original.open(QIODevice::ReadOnly) || !saved.open(QIODevice::WriteOnly) ||
-      saved.write(original.readAll()) != original.size() || !saved.commit()) {
-    Refuse(path, QStringLiteral("was not upgraded: the copy %1 could not be written")
-                     .arg(QDir::toNativeSeparators(copy)));
+  if (!original.open(QIODevice::ReadOnly) || !copy.open() ||
+      copy.write(original.readAll()) != original.size() || !copy.flush() || !copy.handle() ||
+      ::fsync(copy.handle()) != 0) {
+    copy.remove();
+    Refuse(path, QStringLiteral("was not upgraded: a copy of it could not be written beside it"));
   }
-  return copy;
+  return copy.fileName();
+}
+
+// The copy of the upgraded register takes its name, "quotes.v1.sqlite" (or "quotes.v1-2.sqlite"
+// beside an earlier one).
+void NameCopy(const QString& copy, const QString& path) {
+  QString name = Version1CopyPath(path);
+  for (int n = 2; QFileInfo::exists(name); ++n) {
+    name = Version1CopyPath(path);
+    name.insert(name.size() - 7, QStringLiteral("-%1").arg(n));  // before ".sqlite"
+  }
+  QFile::rename(copy, name);  // failing, the copy stays under its first name
 }
 
 QSqlQuery Select(QSqlDatabase& db, const QString& sql) {
@@ -229,7 +256,9 @@ QString Version1CopyPath(const QString& path) {
   return info.dir().filePath(info.completeBaseName() + QStringLiteral(".v1.sqlite"));
 }
 
-std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
+namespace {
+
+std::unique_ptr<SqlQuoteRegister> OpenOnce(const QString& path) {
   const QString shown = QDir::toNativeSeparators(path);
   const QString folder = QFileInfo(path).absolutePath();
   if (!QDir().mkpath(folder)) {
@@ -258,8 +287,8 @@ std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
       // not this program's, stops here untouched, and a database without tables but of another
       // program (its own id or version) is not taken over.
       const bool created = fresh && CreateSchema(db);
-      const int applicationId = Pragma(db, path, "application_id");
-      const int version = Pragma(db, path, "user_version");
+      const int applicationId = Pragma(db, "application_id");
+      const int version = Pragma(db, "user_version");
       if (!created && applicationId != kApplicationId) {
         Refuse(path, QStringLiteral("is not a quote register; it is left as it is"));
       } else if (!created && version < 1) {
@@ -278,17 +307,30 @@ std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
         if (!SqliteDialect().Damage(db).isEmpty()) {
           Refuse(path, QStringLiteral("is damaged; it was not upgraded and is left as it is"));
         }
-        Exec(db, QStringLiteral("BEGIN IMMEDIATE"));
-        try {
-          // Another program may have upgraded it while this one waited for the lock.
-          if (Pragma(db, path, "user_version") == 1) {
-            KeepCopy(path);  // under the write lock: no one changes it while it is copied
+        // The copy is made while this program holds no lock on the file: closing any other
+        // descriptor of the file in this process would drop SQLite's locks on it (POSIX locks
+        // belong to the process). Whether another program wrote meanwhile is asked of SQLite
+        // afterwards, under the write lock; then the copy is made again.
+        Exec(db, QStringLiteral("BEGIN"));
+        const int stillOne = Pragma(db, "user_version");
+        const int before = Pragma(db, "data_version");
+        Exec(db, QStringLiteral("COMMIT"));
+        if (stillOne == 1) {
+          const QString copy = KeepCopy(path);
+          try {
+            Exec(db, QStringLiteral("BEGIN IMMEDIATE"));
+            if (Pragma(db, "data_version") != before) {
+              throw OpenAgain{QStringLiteral("another program wrote to it during the upgrade")};
+            }
             UpgradeFromVersion1(db, path);
+            Exec(db, QStringLiteral("COMMIT"));
+            NameCopy(copy, path);
+          } catch (...) {
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            // The register is as it was: the copy of an upgrade that did not happen goes.
+            QFile::remove(copy);
+            throw;
           }
-          Exec(db, QStringLiteral("COMMIT"));
-        } catch (...) {
-          QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-          throw;
         }
       }
       if (created || (readOnly.isEmpty() && version == 1)) {
@@ -298,12 +340,28 @@ std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
         QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
       }
     } catch (const SqlFailure& failure) {
+      if (InTheWay(failure.error)) throw OpenAgain{Reason(failure.error)};
       Refuse(path, QStringLiteral("cannot be opened: ") + Reason(failure.error));
     }
   }
   forget.kept = true;
   return std::make_unique<SqlQuoteRegister>(connection, shown, std::make_unique<SqliteDialect>(),
                                             readOnly);
+}
+
+}  // namespace
+
+std::unique_ptr<SqlQuoteRegister> OpenSqliteRegister(const QString& path) {
+  for (int attempt = 1;; ++attempt) {
+    try {
+      return OpenOnce(path);
+    } catch (const OpenAgain& again) {
+      if (attempt == kOpenAttempts) {
+        Refuse(path, QStringLiteral("cannot be opened: ") + again.reason);
+      }
+      QThread::msleep(kOpenPauseMilliseconds);
+    }
+  }
 }
 
 }  // namespace corvane
