@@ -20,7 +20,7 @@
 #include "qt/locale_separators.h"
 #include "qt/program_settings.h"
 #include "qt/qt_text.h"
-#include "register/qt/sql_quote_register.h"
+#include "register/qt/sqlite_register.h"
 #include "window/qt/frm_tindrel.h"
 #include "window/qt/price_book_actions.h"
 #include "window/qt/quote_actions.h"

@@ -1,12 +1,12 @@
-// The quote register with 10,000 and with 100,000 quotes kept: opening it and listing them all, as
-// the "Quotes..." window does, and finding quotes by customer or number as the dealer types.
-//
-// What this file knows of how the register keeps quotes is in RegisterWith alone, so that a
-// change to the register's tables changes one function here.
+// The quote register with 10,000 and 100,000 quotes kept: opening it (with its quick check) and
+// listing them, as the "Quotes..." window does; finding quotes as the dealer types; the upgrade
+// of a register of schema 1; keeping the sheet's draft of 100 lines. With CORVANE_BENCH_POSTGRES
+// set to a server's URI (scripts/with-postgres sets CORVANE_TEST_POSTGRES, which serves too),
+// keeping a quote there.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -14,134 +14,88 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "money/shown_price.h"
-#include "register/qt/sql_quote_register.h"
-#include "sheet/quote_sheet.h"
+#include "quotation/amounts.h"
+#include "register/qt/open_register.h"
+#include "register/qt/sqlite_register.h"
 
 namespace {
 
-using corvane::SqlQuoteRegister;
+using namespace corvane;
 
-const char* const kCustomers[] = {"Bell & Sons", "Tarn Systems", "Orrin Foods", "Kestrel Mining",
-                                  "Moor Street Pharmacy"};
-constexpr int kSeeds = std::size(kCustomers);
+const char* const kCustomers[] = {"Bell & Sons", "Tarn Systems", "Müller GmbH", "Kestrel Mining",
+                                  "Ångström AB"};
 
-[[noreturn]] void Fail(const QString& what, const QSqlError& error) {
-  std::fprintf(stderr, "corvane_register_bench: %s: %s\n", qPrintable(what),
-               qPrintable(error.text()));
-  std::exit(EXIT_FAILURE);
+QuoteDate Day(int n) {
+  return QuoteDate{std::chrono::year_month_day{std::chrono::year(2020), std::chrono::January,
+                                               std::chrono::day(1)}} +
+         std::chrono::days(n % 2500);
 }
 
-// The folder of the generated registers: in memory where the system has a memory file system,
-// so that the reads measured never wait for a disk.
-const QTemporaryDir& Folder() {
-  static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
-                                        ? QStringLiteral("/dev/shm/corvane-bench-XXXXXX")
-                                        : QDir::tempPath() +
-                                              QStringLiteral("/corvane-bench-XXXXXX"));
+Quotation Generated(int i, int lines) {
+  Quotation q;
+  q.date = Day(i);
+  q.validUntil = q.date + std::chrono::days(30);
+  q.customer.company = std::string(kCustomers[i % 5]) + " " + std::to_string(i);
+  q.reference = "PO-" + std::to_string(i * 7 % 100000);
+  q.currency = "ZAR";
+  for (int l = 0; l < lines; ++l) {
+    QuoteLine line;
+    line.description = "Cross-grade Windows HB 1 to Windows HB " + std::to_string(l % 3 + 2);
+    line.subject = LineSubject{QuoteKind::CrossGrade, "Windows HB 1",
+                               "Windows HB " + std::to_string(l % 3 + 2), "", 0};
+    line.vat = VatRate{1400};
+    line.listPrice = Money::fromTenThousandths(2368400 + 100 * (i % 1000));
+    const UnitPrice unit = QuotedUnitPrice(line.listPrice, line.vat);
+    line.basis = unit.basis;
+    line.unitPrice = unit.amount;
+    line.quantity = static_cast<std::int16_t>(l + 1);
+    line.amounts = LineAmountsOf(unit, line.quantity, line.vat);
+    q.lines.push_back(line);
+  }
+  q.totals = TotalsOf(q.lines);
+  return q;
+}
+
+// One folder for the run, in memory where the system has a memory file system.
+QTemporaryDir& Folder() {
+  static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                  ? QStringLiteral("/dev/shm/corvane-bench-XXXXXX")
+                                  : QDir::tempPath() + QStringLiteral("/corvane-bench-XXXXXX"));
   return folder;
 }
 
-// A register file holding `count` quotes of three lines, for five customers, made once per run.
-// The first five are kept by the register's own code, so that the file, its tables and its rows
-// are the register's; the rest are copies of them with their own serial, number and customer,
-// made in one transaction (one per quote would take minutes for 100,000).
-QString RegisterWith(int count) {
+// A register of `count` quotes of three lines, made once per run, imported 10,000 at a time.
+const QString& RegisterOf(int count) {
   static std::map<int, QString> made;
-  if (auto found = made.find(count); found != made.end()) return found->second;
-
+  auto found = made.find(count);
+  if (found != made.end()) return found->second;
   const QString path = Folder().filePath(QStringLiteral("quotes-%1.sqlite").arg(count));
-  {
-    auto kept = SqlQuoteRegister::Open(path);
-    corvane::QuoteSheet sheet;
-    for (int line = 0; line < 3; ++line) {
-      sheet.Add(corvane::PricedItem{
-          "Support Contract (monthly): Tessaline " + std::to_string(line + 1),
-          corvane::PriceForDisplay(corvane::Money::fromDecimal("236.84"), {}, corvane::VatRate{})});
-    }
-    const corvane::QuoteDate day{std::chrono::year_month_day{
-        std::chrono::year(2026), std::chrono::December, std::chrono::day(9)}};
-    sheet.SetDates(day, day + std::chrono::days(30));
-    for (const char* customer : kCustomers) {
-      sheet.SetCustomer(customer);
-      kept->Keep(sheet.Document({}, {}));
-    }
+  auto kept = OpenSqliteRegister(path);
+  for (int start = 0; start < count; start += 10'000) {
+    std::vector<Quotation> batch;
+    for (int i = start; i < start + 10'000 && i < count; ++i) batch.push_back(Generated(i, 3));
+    kept->Import(batch);
   }
-
-  const QString connection = QStringLiteral("corvane-register-bench-%1").arg(count);
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-    db.setDatabaseName(path);
-    if (!db.open()) Fail(QStringLiteral("cannot open ") + path, db.lastError());
-    const QString copies = QString::number(count / kSeeds - 1);
-    const QString seeds = QString::number(kSeeds);
-    const QStringList statements = {
-        // The copies are made in memory: on disk, the temporary tables alone take seconds.
-        QStringLiteral("PRAGMA temp_store = MEMORY"),
-        QStringLiteral("PRAGMA journal_mode = MEMORY"),
-        QStringLiteral("BEGIN"),
-        QStringLiteral("CREATE TEMP TABLE copy (i INTEGER PRIMARY KEY)"),
-        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
-                       "%1) INSERT INTO copy SELECT i FROM n")
-            .arg(copies),
-        // Each table's rows, once per copy, moved on by the copy's number of serials.
-        QStringLiteral("CREATE TEMP TABLE more_quotes AS SELECT quotes.*, copy.i AS copy_i "
-                       "FROM quotes, copy"),
-        QStringLiteral("UPDATE more_quotes SET serial = serial + copy_i * ") + seeds +
-            QStringLiteral(", number = printf('Q-2026-%04d', serial + copy_i * ") + seeds +
-            QStringLiteral(")"),
-        QStringLiteral("ALTER TABLE more_quotes DROP COLUMN copy_i"),
-        QStringLiteral("CREATE TEMP TABLE more_lines AS SELECT quote_lines.*, copy.i AS copy_i "
-                       "FROM quote_lines, copy"),
-        QStringLiteral("UPDATE more_lines SET serial = serial + copy_i * %1").arg(seeds),
-        QStringLiteral("ALTER TABLE more_lines DROP COLUMN copy_i"),
-        QStringLiteral("INSERT INTO quotes SELECT * FROM more_quotes ORDER BY serial"),
-        QStringLiteral("INSERT INTO quote_lines SELECT * FROM more_lines ORDER BY serial"),
-        QStringLiteral("UPDATE quotes SET customer = customer || ' ' || (serial - 1)"),
-        QStringLiteral("UPDATE numbering SET last = (SELECT max(serial) FROM quotes)"),
-        QStringLiteral("COMMIT"),
-    };
-    for (const QString& statement : statements) {
-      QSqlQuery query(db);
-      if (!query.exec(statement)) Fail(statement, query.lastError());
-    }
-    db.close();
-  }
-  QSqlDatabase::removeDatabase(connection);
-  // Each benchmark checks that the register lists `count` quotes.
-  return made[count] = path;
+  return made.emplace(count, path).first->second;
 }
 
-// The register's list of `count` quotes, read once per run.
-const std::vector<corvane::RegisterEntry>& EntriesOf(int count) {
-  static std::map<int, std::vector<corvane::RegisterEntry>> read;
-  auto found = read.find(count);
-  if (found == read.end()) {
-    found = read.emplace(count, SqlQuoteRegister::Open(RegisterWith(count))->Entries()).first;
-    if (found->second.size() != static_cast<std::size_t>(count)) {
-      std::fprintf(stderr, "corvane_register_bench: the register lists %zu quotes, not %d\n",
-                   found->second.size(), count);
-      std::exit(EXIT_FAILURE);
-    }
-  }
-  return found->second;
+void BM_RegisterOpen(benchmark::State& state) {
+  const QString& path = RegisterOf(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(OpenSqliteRegister(path));
 }
+BENCHMARK(BM_RegisterOpen)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 void BM_RegisterOpenAndList(benchmark::State& state) {
-  const int count = static_cast<int>(state.range(0));
-  const QString path = RegisterWith(count);
+  const QString& path = RegisterOf(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    auto kept = SqlQuoteRegister::Open(path);
-    std::vector<corvane::RegisterEntry> entries = kept->Entries();
-    if (entries.size() != static_cast<std::size_t>(count)) {
+    auto kept = OpenSqliteRegister(path);
+    std::vector<RegisterEntry> entries = kept->Entries({});
+    if (entries.size() != static_cast<std::size_t>(state.range(0))) {
       state.SkipWithError("the register lists the wrong count");
     }
     benchmark::DoNotOptimize(entries);
@@ -149,31 +103,120 @@ void BM_RegisterOpenAndList(benchmark::State& state) {
 }
 BENCHMARK(BM_RegisterOpenAndList)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
-// The text as typed so far, as the window filters on every keystroke: a customer's name and a
-// number, each found in a few of the quotes.
+// A text as typed, over the whole register, folded for case and accents.
 void BM_RegisterSearch(benchmark::State& state, std::string typed) {
-  const std::vector<corvane::RegisterEntry>& entries = EntriesOf(static_cast<int>(state.range(0)));
-  std::size_t found = 0;
-  for (auto _ : state) {
-    auto matching = corvane::Matching(entries, typed);
-    found = matching.size();
-    benchmark::DoNotOptimize(matching);
-  }
-  if (found == 0) state.SkipWithError("the text found no quote");
+  auto kept = OpenSqliteRegister(RegisterOf(static_cast<int>(state.range(0))));
+  RegisterFilter filter;
+  filter.text = std::move(typed);
+  for (auto _ : state) benchmark::DoNotOptimize(kept->Entries(filter));
 }
-BENCHMARK_CAPTURE(BM_RegisterSearch, customer, std::string("kestrel mining 12"))
+BENCHMARK_CAPTURE(BM_RegisterSearch, customer, std::string("muller 12"))
     ->Arg(10'000)
     ->Arg(100'000)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_RegisterSearch, number, std::string("q-2026-09"))
+BENCHMARK_CAPTURE(BM_RegisterSearch, number, std::string("q-2026-7"))
     ->Arg(10'000)
     ->Arg(100'000)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RegisterSearch, none, std::string("nobody at all"))
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+
+// A register of schema 1 written as that release wrote it, upgraded on opening.
+void BM_RegisterUpgradeFromVersion1(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    const QString path = Folder().filePath(QStringLiteral("v1.sqlite"));
+    QFile::remove(path);
+    QFile::remove(Version1CopyPath(path));
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+      db.setDatabaseName(path);
+      db.open();
+      QSqlQuery query(db);
+      for (const char* statement :
+           {"CREATE TABLE numbering (id INTEGER PRIMARY KEY CHECK (id = 1), last INTEGER NOT "
+            "NULL)",
+            "CREATE TABLE quotes (serial INTEGER PRIMARY KEY, number TEXT NOT NULL UNIQUE,"
+            " quote_date TEXT NOT NULL, valid_until TEXT NOT NULL, customer TEXT NOT NULL,"
+            " reference TEXT NOT NULL, vat_rate TEXT NOT NULL, currency TEXT NOT NULL,"
+            " prices_effective TEXT NOT NULL, vendor_phone TEXT NOT NULL, dealer_name TEXT "
+            "NOT NULL, dealer_address TEXT NOT NULL, dealer_vat_number TEXT NOT NULL,"
+            " dealer_telephone TEXT NOT NULL, dealer_email TEXT NOT NULL, dealer_prefix TEXT "
+            "NOT NULL, dealer_validity_days INTEGER NOT NULL, dealer_terms TEXT NOT NULL,"
+            " dealer_currency TEXT NOT NULL, total_excl INTEGER NOT NULL, total_vat INTEGER "
+            "NOT NULL, total_incl INTEGER NOT NULL)",
+            "CREATE TABLE quote_lines (serial INTEGER NOT NULL REFERENCES quotes (serial),"
+            " position INTEGER NOT NULL, description TEXT NOT NULL, quantity INTEGER NOT NULL,"
+            " unit_excl INTEGER NOT NULL, line_excl INTEGER NOT NULL, line_incl INTEGER NOT "
+            "NULL, PRIMARY KEY (serial, position))",
+            "PRAGMA application_id = 1131377270", "PRAGMA user_version = 1", "BEGIN"}) {
+        query.exec(QString::fromLatin1(statement));
+      }
+      query.exec(QStringLiteral("INSERT INTO numbering VALUES (1, %1)").arg(count));
+      QSqlQuery quote(db);
+      quote.prepare(
+          QStringLiteral("INSERT INTO quotes VALUES (?, ?, '2026-01-12', "
+                         "'2026-02-11', ?, 'PO-1', '14%', 'ZAR', '28 May 2012', '', "
+                         "'Tarn', '', '', '', '', 'Q-', 30, '', '', 47368000, 6631520, "
+                         "54000000)"));
+      QSqlQuery line(db);
+      line.prepare(
+          QStringLiteral("INSERT INTO quote_lines VALUES (?, ?, 'Support', 12, "
+                         "3947333, 47368000, 54000000)"));
+      for (int i = 1; i <= count; ++i) {
+        quote.addBindValue(i);
+        quote.addBindValue(QStringLiteral("Q-2026-%1").arg(i, 4, 10, QLatin1Char('0')));
+        quote.addBindValue(QString::fromUtf8(kCustomers[i % 5]));
+        quote.exec();
+        line.addBindValue(i);
+        line.addBindValue(0);
+        line.exec();
+      }
+      query.exec(QStringLiteral("COMMIT"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+    state.ResumeTiming();
+    auto kept = OpenSqliteRegister(path);
+    if (kept->Entries({}).size() != static_cast<std::size_t>(count)) {
+      state.SkipWithError("quotes lost in the upgrade");
+    }
+  }
+}
+BENCHMARK(BM_RegisterUpgradeFromVersion1)
+    ->Arg(100'000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_KeepDraft(benchmark::State& state) {
+  auto kept = OpenSqliteRegister(Folder().filePath(QStringLiteral("draft.sqlite")));
+  const Quotation draft = Generated(1, 100);
+  for (auto _ : state) kept->KeepDraft(draft);
+}
+BENCHMARK(BM_KeepDraft)->Unit(benchmark::kMillisecond);
+
+// Keeping a quote in a PostgreSQL register; measured only where a server is named.
+QString PostgresServer() {
+  const QString server = qEnvironmentVariable("CORVANE_BENCH_POSTGRES");
+  return server.isEmpty() ? qEnvironmentVariable("CORVANE_TEST_POSTGRES") : server;
+}
+
+void BM_PostgresKeep(benchmark::State& state) {
+  auto kept = OpenRegister(PostgresServer());
+  const Quotation quotation = Generated(1, 5);
+  for (auto _ : state) benchmark::DoNotOptimize(kept->Keep(quotation));
+}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
+  if (!PostgresServer().isEmpty()) {
+    benchmark::RegisterBenchmark("BM_PostgresKeep", BM_PostgresKeep)
+        ->Unit(benchmark::kMillisecond);
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

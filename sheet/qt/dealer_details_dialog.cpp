@@ -94,7 +94,7 @@ DealerDetailsDialog::DealerDetailsDialog(const DealerDetails& dealer, const QStr
   form->addRow(QStringLiteral("&Bank:"), bank_);
   form->addRow(QStringLiteral("Account number or &IBAN:"), account_);
   form->addRow(QString(), accountWarning_);
-  form->addRow(QStringLiteral("Branch code or BI&C:"), branch_);
+  form->addRow(QStringLiteral("Branch co&de or BIC:"), branch_);
   form->addRow(QStringLiteral("PDFs for e-&mail go to:"), mailFolder_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -191,7 +191,7 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, const PriceBook& book,
   buyer->addRow(QStringLiteral("&Customer:"), company_);
   buyer->addRow(QStringLiteral("C&ontact:"), contact_);
   buyer->addRow(QStringLiteral("&Address:"), address_);
-  buyer->addRow(QStringLiteral("VAT &number:"), vatNumber_);
+  buyer->addRow(QStringLiteral("VAT num&ber:"), vatNumber_);
   buyer->addRow(QStringLiteral("&E-mail:"), email_);
   buyer->addRow(QStringLiteral("&Telephone:"), telephone_);
   auto* facts = new QFormLayout;
@@ -230,7 +230,7 @@ QuoteSheetWindow::QuoteSheetWindow(Separators separators, const PriceBook& book,
   QPushButton* copy = AddButton(*buttons, QStringLiteral("Cop&y quote"), "cmdCopyQuote");
   QPushButton* print = AddButton(*buttons, QStringLiteral("&Print..."), "cmdPrint");
   QPushButton* save = AddButton(*buttons, QStringLiteral("&Save as PDF..."), "cmdSavePdf");
-  QPushButton* email = AddButton(*buttons, QStringLiteral("&E-mail..."), "cmdEmail");
+  QPushButton* email = AddButton(*buttons, QStringLiteral("E-&mail..."), "cmdEmail");
 
   // On a small or highly scaled screen the sheet scrolls rather than open beyond the screen's edge.
   auto* content = new QWidget;

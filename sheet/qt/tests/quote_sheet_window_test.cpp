@@ -110,7 +110,7 @@ class SheetWindowTest : public ::testing::Test {
   QString CopiedNumber() {
     window_->CopyQuote();
     const QString text = QGuiApplication::clipboard()->text();
-    return QRegularExpression(QStringLiteral("^Quotation (Q-\\d{4}-\\d{4})\n"))
+    return QRegularExpression(QStringLiteral("^Quotation (Q-\\d{4}-\\d{4})( rev\\. \\d+)?\n"))
         .match(text)
         .captured(1);
   }
@@ -162,21 +162,22 @@ TEST_F(SheetWindowTest, AFortyLineQuoteReadsAsAQuotationOnEveryPage) {
   for (int i = 0; i < pages.size(); ++i) {
     SCOPED_TRACE(pages[i].left(600).toStdString());
     EXPECT_TRUE(pages[i].contains(QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages.size())));
-    EXPECT_TRUE(
-        pages[i].contains(QStringLiteral("Description Qty Unit price (ZAR) VAT Amount (ZAR)")));
+    EXPECT_TRUE(pages[i].contains(
+        QStringLiteral("Description Qty List price Discount Unit price VAT Amount (ZAR)")));
     EXPECT_TRUE(pages[i].contains(QStringLiteral("Tessaline")));  // some lines on every page
     EXPECT_FALSE(pages[i].contains(QStringLiteral("subject to change")));
   }
   for (const QString& part :
-       {QStringLiteral("Tarn Systems 12 Main Road Cape Town Tel: 021 555 0100"),
-        QStringLiteral("Number: ") + number, QStringLiteral("Date: "),
-        QStringLiteral("Valid until: "), QStringLiteral("Customer: Bell & Sons Ltd")}) {
+       {QStringLiteral("Tarn Systems"), QStringLiteral("12 Main Road"), QStringLiteral("Cape Town"),
+        QStringLiteral("Tel: 021 555 0100"), QStringLiteral("Number: ") + number,
+        QStringLiteral("Date: "), QStringLiteral("Valid until: "),
+        QStringLiteral("Quotation for Bell & Sons Ltd")}) {
     EXPECT_TRUE(pages.first().contains(part)) << part.toStdString();
   }
   for (const QString& part :
-       {QStringLiteral("Tessaline 40 1 236.84 excl. VAT 14% 236.84 excl. VAT"),
+       {QStringLiteral("Tessaline 40 1 236.84 236.84 14% 236.84"),
         QStringLiteral("Total excl. VAT (ZAR) 9,473.60"),
-        QStringLiteral("VAT 14% on 9,473.60 (ZAR) 1,326.40"),
+        QStringLiteral("VAT 14% on 9,473.60 1,326.40"),
         QStringLiteral("Total incl. VAT (ZAR) 10,800.00"), QStringLiteral("Valid until "),
         QStringLiteral("Payment within 30 days of delivery.")}) {
     EXPECT_TRUE(pages.last().contains(part)) << part.toStdString();
@@ -301,10 +302,8 @@ TEST_F(SheetWindowTest, ANewBookAsksOnceAndEachRateHasItsRow) {
   window_->Add(Contract(3));
   window_->CopyQuote();
   const QString text = QGuiApplication::clipboard()->text();
-  EXPECT_TRUE(text.contains(QStringLiteral("VAT 14% on 473.68 (ZAR): 66.32")))
-      << text.toStdString();
-  EXPECT_TRUE(text.contains(QStringLiteral("VAT 15% on 236.84 (ZAR): 35.53")))
-      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("VAT 14% on 473.68: 66.32"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("VAT 15% on 236.84: 35.53"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("Total incl. VAT (ZAR): 812.37"))) << text.toStdString();
   EXPECT_TRUE(text.startsWith(QStringLiteral("Quotation ") + number)) << text.toStdString();
 
