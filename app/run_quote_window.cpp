@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QStringList>
-#include <QEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -14,8 +14,8 @@
 #include <utility>
 
 #include "app/destroyed_window_watch.h"
-#include "money/escaped_text.h"
 #include "app/register_location.h"
+#include "money/escaped_text.h"
 #include "pricebook/price_book.h"
 #include "qt/locale_separators.h"
 #include "qt/program_settings.h"

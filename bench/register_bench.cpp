@@ -214,8 +214,7 @@ void BM_PostgresKeep(benchmark::State& state) {
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   if (!PostgresServer().isEmpty()) {
-    benchmark::RegisterBenchmark("BM_PostgresKeep", BM_PostgresKeep)
-        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_PostgresKeep", BM_PostgresKeep)->Unit(benchmark::kMillisecond);
   }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

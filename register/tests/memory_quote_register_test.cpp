@@ -13,7 +13,6 @@ namespace {
 using std::chrono::days;
 constexpr QuoteDate kDay{std::chrono::year{2026} / 3 / 2};
 
-
 Quotation Quote(std::string customer, std::string reference = {}, std::string line = "Item") {
   Quotation q;
   q.date = kDay;

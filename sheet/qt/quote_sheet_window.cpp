@@ -36,9 +36,9 @@
 #include <utility>
 
 #include "money/escaped_text.h"
+#include "money/program_title.h"
 #include "money/vat.h"
 #include "qt/announcer.h"
-#include "money/program_title.h"
 #include "qt/clipboard.h"
 #include "qt/fit_to_screen.h"
 #include "qt/program_settings.h"
@@ -46,8 +46,8 @@
 #include "qt/save_file.h"
 #include "quotation/quote_status.h"
 #include "register/qt/quotes_window.h"
-#include "sheet/priced_line.h"
 #include "sheet/pdf_file_name.h"
+#include "sheet/priced_line.h"
 #include "sheet/qt/dealer_details_dialog.h"
 #include "sheet/qt/dealer_settings.h"
 #include "sheet/qt/mail_hand_over.h"
@@ -503,8 +503,7 @@ void QuoteSheetWindow::ShowTotals() {
     const int row = static_cast<int>(i);
     const QuoteLine& line = lines[i];
     const DocumentRow cells = LineCells(line, separators_);
-    QString unit =
-        ToQString(cells[static_cast<std::size_t>(DocumentColumn::UnitPrice)]);
+    QString unit = ToQString(cells[static_cast<std::size_t>(DocumentColumn::UnitPrice)]);
     if (line.earlierUnitPrice) {
       unit += QStringLiteral(" (was %1)")
                   .arg(ToQString(FormatPrice(*line.earlierUnitPrice, separators_)));

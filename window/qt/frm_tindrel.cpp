@@ -478,5 +478,4 @@ void FrmTindrel::ConnectFieldEvents(Raise raise) {
   AddCloseKeys(*this, raise(&W::cmdClose_Click));
 }
 
-
 }  // namespace corvane

@@ -1,5 +1,6 @@
 // One suite for every register: SQLite, PostgreSQL (when CORVANE_TEST_POSTGRES names a server,
 // as scripts/with-postgres does) and the register in memory the others are measured against.
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include "quotation/quote_status.h"
 #include "register/qt/open_register.h"
 #include "register/qt/postgres_register.h"
+#include "register/qt/tests/postgres_test_database.h"
 #include "register/qt/tests/register_test_support.h"
 #include "register/register_json.h"
 #if __has_include("register/memory_quote_register.h")
@@ -26,32 +28,6 @@ namespace corvane {
 namespace {
 
 enum class Backend { SQLite, PostgreSQL, Memory };
-
-// Empties database `name` on the test server (making it if need be) and returns its URI.
-QString FreshPostgresDatabase(const QString& server, const QString& name) {
-  const std::optional<PostgresLocation> where = ParsePostgresLocation(server);
-  if (!where) return {};
-  {
-    QSqlDatabase admin =
-        QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
-    admin.setDatabaseName(where->database);
-    admin.setUserName(where->user);
-    admin.setHostName(where->host);
-    if (!admin.open()) return {};
-    QSqlQuery query(admin);
-    if (name == where->database) {
-      query.exec(QStringLiteral("DROP SCHEMA public CASCADE"));
-      query.exec(QStringLiteral("CREATE SCHEMA public"));
-    } else {
-      query.exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(name));
-      query.exec(QStringLiteral("CREATE DATABASE %1").arg(name));
-    }
-  }
-  QSqlDatabase::removeDatabase(QStringLiteral("admin"));
-  QString uri = server;
-  return uri.replace(QStringLiteral("/") + where->database + QStringLiteral("?"),
-                     QStringLiteral("/") + name + QStringLiteral("?"));
-}
 
 class RegisterSuite : public ::testing::TestWithParam<Backend> {
  protected:
@@ -72,9 +48,12 @@ class RegisterSuite : public ::testing::TestWithParam<Backend> {
         return OpenRegister(folder_.filePath(QStringLiteral("quotes-%1.sqlite").arg(which)));
       case Backend::PostgreSQL: {
         const QString server = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
-        const QString uri =
-            FreshPostgresDatabase(server, which == 0 ? ParsePostgresLocation(server)->database
-                                                     : QStringLiteral("corvane_%1").arg(which));
+        // A database of the test's own, so that tests run at once never meet.
+        QString name =
+            QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
+        const QString uri = FreshPostgresDatabase(
+            server, QStringLiteral("t%1_%2").arg(name.left(50).toLower()).arg(which));
         return OpenRegister(uri);
       }
       case Backend::Memory:

@@ -22,6 +22,7 @@
 #include "register/qt/open_register.h"
 #include "register/qt/postgres_register.h"
 #include "register/qt/sqlite_register.h"
+#include "register/qt/tests/postgres_test_database.h"
 #include "register/qt/tests/register_test_support.h"
 
 namespace corvane {
@@ -202,8 +203,9 @@ TEST_F(SqlRegisterTest, FourProcessesAtOnceGiveEveryNumberOnce) {
 }
 
 TEST(PostgresRegister, FourProcessesAtOnceGiveEveryNumberOnce) {
-  const QString server = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
-  if (server.isEmpty()) GTEST_SKIP() << "no PostgreSQL server (run under scripts/with-postgres)";
+  const QString test = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
+  if (test.isEmpty()) GTEST_SKIP() << "no PostgreSQL server (run under scripts/with-postgres)";
+  const QString server = FreshPostgresDatabase(test, QStringLiteral("corvane_four_writers"));
   OpenRegister(server);  // the schema, made once before the writers race
   FourWritersAtOnce(server, [&] { return OpenRegister(server); });
 }
@@ -399,8 +401,9 @@ TEST_F(SqlRegisterTest, FourProgramsOpeningARegisterOfSchemaOneAtOnceUpgradeItOn
 // The server ends the connection (a restart, an administrator): the next write connects again
 // and keeps the quote; nothing is half written.
 TEST(PostgresRegister, ConnectsAgainAfterTheServerEndedTheConnection) {
-  const QString server = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
-  if (server.isEmpty()) GTEST_SKIP() << "no PostgreSQL server (run under scripts/with-postgres)";
+  const QString test = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
+  if (test.isEmpty()) GTEST_SKIP() << "no PostgreSQL server (run under scripts/with-postgres)";
+  const QString server = FreshPostgresDatabase(test, QStringLiteral("corvane_reconnect"));
   auto kept = OpenRegister(server);
   const std::size_t before = kept->Entries({}).size();
   const auto where = ParsePostgresLocation(server);

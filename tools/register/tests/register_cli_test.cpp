@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "register/qt/open_register.h"
+#include "register/qt/tests/postgres_test_database.h"
 #include "register/qt/tests/register_test_support.h"
 #include "register/register_json.h"
 #include "register/register_table.h"
@@ -161,11 +162,12 @@ TEST(RegisterImports, FourAtOnceOnSqlite) {
 }
 
 TEST(RegisterImports, FourAtOnceOnPostgreSQL) {
-  const QString server = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
-  if (server.isEmpty()) GTEST_SKIP() << "no PostgreSQL server (run under scripts/with-postgres)";
+  const QString test = qEnvironmentVariable("CORVANE_TEST_POSTGRES");
+  if (test.isEmpty()) GTEST_SKIP() << "no PostgreSQL server (run under scripts/with-postgres)";
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  FourImportsAtOnce(server, folder.path());
+  FourImportsAtOnce(FreshPostgresDatabase(test, QStringLiteral("corvane_four_imports")),
+                    folder.path());
 }
 
 }  // namespace
