@@ -88,7 +88,7 @@ void MemoryQuoteRegister::KeepNumbered(Quotation quotation) {
   ++changes_;
 }
 
-Quotation MemoryQuoteRegister::Keep(const Quotation& quotation) {
+Quotation MemoryQuoteRegister::Keep(const Quotation& quotation, const HandOver& handOver) {
   Quotation kept = quotation;
   kept.status = QuoteStatus::Sent;
   kept.statusDate = quotation.date;
@@ -100,6 +100,7 @@ Quotation MemoryQuoteRegister::Keep(const Quotation& quotation) {
     if (!newest) throw RegisterError("The register holds no quote " + kept.number + ".");
     kept.revision = newest->revision + 1;
   }
+  if (handOver) handOver(kept);
   KeepNumbered(kept);
   return kept;
 }

@@ -14,7 +14,7 @@ namespace corvane {
 
 class MemoryQuoteRegister : public QuoteRegister {
  public:
-  Quotation Keep(const Quotation& quotation) override;
+  Quotation Keep(const Quotation& quotation, const HandOver& handOver = {}) override;
   std::vector<RegisterEntry> Entries(const RegisterFilter& filter) override;
   Quotation Find(const std::string& number, std::optional<int> revision = {}) override;
   std::vector<RegisterEntry> History(const std::string& number) override;

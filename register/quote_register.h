@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -48,6 +49,9 @@ struct RegisterFilter {
   QuoteDate today{};                  //!< the day Expired is judged on
 };
 
+//! Puts a quotation into the customer's hands: a file, a printer, the mail program.
+using HandOver = std::function<void(const Quotation& quotation)>;
+
 class QuoteRegister {
  public:
   virtual ~QuoteRegister() = default;
@@ -56,7 +60,11 @@ class QuoteRegister {
   //! a number gets the next number and revision 1; one with a number becomes that number's next
   //! revision, the earlier ones kept unchanged. A number once given is never given again, by any
   //! desk, whatever happens to the program afterwards.
-  virtual Quotation Keep(const Quotation& quotation) = 0;
+  //!
+  //! `handOver`, when given, hands the quotation on as it is being kept (numbered) inside the same
+  //! transaction: when it throws, nothing is kept, the number is not used and its exception passes
+  //! on, so that a quotation that did not go out is never numbered.
+  virtual Quotation Keep(const Quotation& quotation, const HandOver& handOver = {}) = 0;
   //! The newest revision of every number the filter finds, newest first.
   virtual std::vector<RegisterEntry> Entries(const RegisterFilter& filter) = 0;
   //! The quotation kept under the number, its newest revision or the one asked for, exactly as

@@ -400,7 +400,7 @@ Quotation SqlQuoteRegister::Revised(QSqlDatabase& db, const Quotation& quotation
   return kept;
 }
 
-Quotation SqlQuoteRegister::Keep(const Quotation& quotation) {
+Quotation SqlQuoteRegister::Keep(const Quotation& quotation, const HandOver& handOver) {
   Quotation kept;
   Write(QStringLiteral("could not keep the quote"), [&](QSqlDatabase& db) {
     // Every write takes the counter row first: writers of every desk queue there, so a number
@@ -422,6 +422,8 @@ Quotation SqlQuoteRegister::Keep(const Quotation& quotation) {
            Text(kept.customer.vatNumber), Text(kept.customer.email), Text(kept.customer.telephone),
            Text(SearchText(kept.customer))});
     }
+    // Last, with everything written but the commit: a hand-over that fails rolls it all back.
+    if (handOver) handOver(kept);
   });
   return kept;
 }

@@ -403,20 +403,43 @@ std::optional<Quotation> QuoteSheetWindow::Sendable() {
   }
   Quotation quotation = Sheet().Document(dealer_);
   quotation.date = Today();
+  return quotation;
+}
+
+std::optional<Quotation> QuoteSheetWindow::Send(const HandOver& handOver) {
+  std::optional<Quotation> quotation = Sendable();
+  if (!quotation) return std::nullopt;
+  if (Sheet().Sent()) {
+    handOver(*quotation);  // numbered and kept already: handed on again as it is
+    HandedOn();
+    return quotation;
+  }
+  bool handed = false;
+  const HandOver once = [&](const Quotation& numbered) {
+    handOver(numbered);
+    handed = true;
+  };
   try {
     QuoteRegister& reg = source_();
-    quotation = reg.Keep(quotation);
-    reg.KeepCustomer(quotation.customer);
+    *quotation = reg.Keep(*quotation, once);
     notKept_.clear();
   } catch (const RegisterError& error) {
     // The quote goes out all the same, without a number, and the sheet says it was not kept.
     notKept_ = ToQString(error.what());
-    quotation.number.clear();
+    quotation->number.clear();
+    if (!handed) once(*quotation);
+    HandedOn();
     return quotation;
   }
+  try {
+    source_().KeepCustomer(quotation->customer);
+  } catch (const RegisterError&) {
+    // The customer's details are offered again only once the register can keep them.
+  }
   DeliverEvent(messages_,
-               [&] { controller_.Change([&](QuoteSheet& sheet) { sheet.Numbered(quotation); }); });
+               [&] { controller_.Change([&](QuoteSheet& sheet) { sheet.Numbered(*quotation); }); });
   if (quotes_ != nullptr) quotes_->Reload();
+  HandedOn();
   Refresh();
   return quotation;
 }
@@ -616,10 +639,10 @@ void QuoteSheetWindow::AskToReprice(const PriceBook& book) {
 }
 
 void QuoteSheetWindow::CopyQuote() {
-  const std::optional<Quotation> quotation = Sendable();
+  const std::optional<Quotation> quotation = Send([this](const Quotation& sent) {
+    CopyToClipboard(SheetPlainText(sent, separators_), SheetHtml(sent, separators_));
+  });
   if (!quotation) return;
-  CopyToClipboard(SheetPlainText(*quotation, separators_), SheetHtml(*quotation, separators_));
-  HandedOn();
   Say(QStringLiteral("%1 copied.").arg(ToQString(QuotationTitle(*quotation))) +
       (notKept_.isEmpty() ? QString() : QStringLiteral(" It was not kept: %1").arg(notKept_)));
 }
@@ -635,11 +658,16 @@ void QuoteSheetWindow::Print() {
   printer.setDocName(QStringLiteral("Quotation"));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  const std::optional<Quotation> quotation = Sendable();
-  if (!quotation) return;
-  PaintQuotation(*quotation, separators_, printer);
-  HandedOn();
-  Say(QStringLiteral("%1 printed.").arg(ToQString(QuotationTitle(*quotation))));
+  try {
+    const std::optional<Quotation> quotation = Send([&](const Quotation& sent) {
+      if (!PaintQuotation(sent, separators_, printer)) {
+        throw HandOverFailed("The quote could not be printed: the printer refused it.");
+      }
+    });
+    if (quotation) Say(QStringLiteral("%1 printed.").arg(ToQString(QuotationTitle(*quotation))));
+  } catch (const HandOverFailed& failure) {
+    messages_.ShowError(failure.what());
+  }
 }
 
 void QuoteSheetWindow::SaveAsPdf() {
@@ -652,28 +680,38 @@ void QuoteSheetWindow::SaveAsPdf() {
 }
 
 bool QuoteSheetWindow::WritePdf(const QString& path) {
-  const std::optional<Quotation> quotation = Sendable();
-  if (!quotation) return false;
-  if (const std::optional<QString> cause = SaveFile(path, QuotationPdf(*quotation, separators_))) {
-    messages_.ShowError(ToStdString(
-        QStringLiteral("The quote could not be saved as %1: %2.").arg(ShownPath(path), *cause)));
+  std::optional<Quotation> quotation;
+  try {
+    quotation = Send([&](const Quotation& sent) {
+      if (const std::optional<QString> cause = SaveFile(path, QuotationPdf(sent, separators_))) {
+        throw HandOverFailed(ToStdString(QStringLiteral("The quote could not be saved as %1: %2.")
+                                             .arg(ShownPath(path), *cause)));
+      }
+    });
+  } catch (const HandOverFailed& failure) {
+    messages_.ShowError(failure.what());
     return false;
   }
-  HandedOn();
+  if (!quotation) return false;
   Say(QStringLiteral("%1 saved as %2.")
           .arg(ToQString(QuotationTitle(*quotation)), ShownPath(path)));
   return true;
 }
 
 void QuoteSheetWindow::EmailQuote() {
-  const std::optional<Quotation> quotation = Sendable();
-  if (!quotation) return;
-  const MailHandOver result = HandOverToMail(
-      QuotationPdf(*quotation, separators_), MailFolder(LoadMailFolder(*ProgramSettings())),
-      ToQString(ProposedPdfName(*quotation)), ToQString(MailSubject(*quotation)),
-      ToQString(quotation->customer.email));
-  if (result.handedOver) HandedOn();
-  Say(result.message);
+  MailHandOver result;
+  try {
+    Send([&](const Quotation& sent) {
+      result = HandOverToMail(QuotationPdf(sent, separators_),
+                              MailFolder(LoadMailFolder(*ProgramSettings())),
+                              ToQString(ProposedPdfName(sent)), ToQString(MailSubject(sent)),
+                              ToQString(sent.customer.email));
+      if (!result.handedOver) throw HandOverFailed(ToStdString(result.message));
+    });
+  } catch (const HandOverFailed&) {
+    // Said below: what is missing and where the PDF is; the quote is not sent.
+  }
+  if (!result.message.isEmpty()) Say(result.message);
 }
 
 QString QuoteSheetWindow::ProposedPdfFileName() const {

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "money/format_price.h"
@@ -31,6 +32,13 @@ namespace corvane {
 
 class Announcer;
 class QuotesWindow;
+
+//! A hand-over (a file, a printer, the mail program) that did not take the quotation; the message
+//! says why, in the words shown.
+class HandOverFailed : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 class QuoteSheetWindow final : public QWidget {
   Q_OBJECT
@@ -97,10 +105,14 @@ class QuoteSheetWindow final : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  //! The quotation ready to go out: numbered and kept if it is new and the register works (else
-  //! unnumbered, and the status line says it was not kept); none when it has no lines, no
-  //! customer was given, or it may not be sent again unchanged.
+  //! The quotation ready to go out, as sent before or new and not yet numbered; none when it has
+  //! no lines, no customer was given, or it may not be sent again unchanged.
   std::optional<Quotation> Sendable();
+  //! Hands the quotation on, numbered and kept by the register in the same step, so that a
+  //! hand-over that fails (throws HandOverFailed, which passes on) numbers nothing and leaves the
+  //! sheet as it was. Where the register cannot keep it, it goes out without a number and the
+  //! status line says so. Returns the quotation handed on, or none when it was not ready.
+  std::optional<Quotation> Send(const HandOver& handOver);
   //! Makes the change on the sheet, keeps the draft and shows the sheet anew; an error is
   //! reported and changes nothing.
   void Change(const std::function<void(QuoteSheet&)>& change);

@@ -53,9 +53,9 @@ void AnswerNextQuestion(QMessageBox::StandardButton answer) {
 // A register that can be locked by another program for a while.
 class LockableRegister final : public MemoryQuoteRegister {
  public:
-  Quotation Keep(const Quotation& quotation) override {
+  Quotation Keep(const Quotation& quotation, const HandOver& handOver = {}) override {
     if (locked) throw RegisterError("The quote register is locked by another program.");
-    return MemoryQuoteRegister::Keep(quotation);
+    return MemoryQuoteRegister::Keep(quotation, handOver);
   }
   void KeepDraft(const Quotation& draft) override {
     if (locked) throw RegisterError("The quote register is locked by another program.");
@@ -241,6 +241,21 @@ TEST_F(SheetWindowTest, ANumberNeedsACustomerAndADeclinedQuoteStaysDeclined) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
   EXPECT_TRUE(window_->Status().contains(QStringLiteral("declined")))
       << window_->Status().toStdString();
+}
+
+// A hand-over that fails takes no number and leaves the quote unsent: the next that goes out is
+// the first number.
+TEST_F(SheetWindowTest, AFailedSaveNumbersNothing) {
+  AddLines(1);
+  EXPECT_FALSE(window_->WritePdf(data_.filePath(QStringLiteral("missing/quote.pdf"))));
+  ASSERT_EQ(messages_.seen.size(), 1u);
+  EXPECT_NE(messages_.seen[0].find("No such file or directory"), std::string::npos)
+      << messages_.seen[0];
+  EXPECT_EQ(window_->Sheet().Number(), "");
+  EXPECT_TRUE(window_->Sheet().HasUnsentLines());
+  EXPECT_TRUE(register_.Entries({}).empty());
+  EXPECT_TRUE(window_->WritePdf(data_.filePath(QStringLiteral("quote.pdf"))));
+  EXPECT_TRUE(window_->Sheet().Number().ends_with("-0001")) << window_->Sheet().Number();
 }
 
 // A register that cannot be used is said once in the status line; the quote still goes out,
