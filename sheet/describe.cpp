@@ -1,35 +1,35 @@
 #include "sheet/describe.h"
 
+#include <cmath>
 #include <string_view>
+
+#include "sheet/sheet_text.h"
 
 namespace corvane {
 namespace {
 
 constexpr std::string_view kSupportPrefix = "Support Contract";
 
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string DiscountClause(const QuoteRequest& request) {
-  if (!request.discount) return {};
-  const std::string_view written = Trimmed(request.discount->written);
-  // Named when it takes something off as the price reads it: "0,5%" takes half a percent.
-  if (written.empty() || request.discount->percent == 0) return {};
-  return ", discount " + std::string(written);
+std::string DiscountClause(const QuoteRequest& request, const Separators& separators) {
+  // Named when it takes something off: a discount out of range prices nothing, so is never named.
+  if (!request.discount || request.discount->percent == 0 || request.discount->OutOfRange()) {
+    return {};
+  }
+  std::string clause = ", discount ";
+  clause += PercentText(std::llround(request.discount->percent * 10'000), separators);
+  return clause;
 }
 
 }  // namespace
 
-std::string Describe(const PriceBook& book, const QuoteRequest& request) {
+std::string Describe(const PriceBook& book, const QuoteRequest& request,
+                     const Separators& separators) {
   switch (request.kind) {
     case QuoteKind::CrossGrade:
       return "Cross-grade from " + book.PackageName[request.from] + " to " +
-             book.PackageName[request.to.value_or(0)] + DiscountClause(request);
+             book.PackageName[request.to.value_or(0)] + DiscountClause(request, separators);
     case QuoteKind::NewPackage:
-      return "New package " + book.PackageName[request.from] + DiscountClause(request);
+      return "New package " + book.PackageName[request.from] + DiscountClause(request, separators);
     case QuoteKind::Support: {
       const std::string& text = book.SupportItem[request.item];
       return text.starts_with(kSupportPrefix) ? text : "Support contract " + text;

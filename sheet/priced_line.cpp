@@ -71,7 +71,7 @@ std::optional<QuoteLine> PricedLine(const PriceBook& book, const QuoteRequest& r
   QuoteRequest undiscounted = request;
   undiscounted.discount.reset();
   QuoteLine line;
-  line.description = Describe(book, undiscounted);
+  line.description = Describe(book, undiscounted, Separators{});
   line.subject = SubjectOf(book, request);
   line.book = IdentityOf(book);
   line.vat = book.vat;

@@ -181,7 +181,7 @@ void QuoteWindow::List1_Click() {
   item.item = Narrow16(std::int64_t{c_.List1.ListIndex()} + 1);
   const Presentation shown = Present(Price(book_, item), separators_, book_.vendorPhone);
   ShowPrice(shown.price, c_.txtSuppExcl, c_.txtSuppIncl);
-  itemShown_ = PricedItem{Describe(book_, item), shown.price, item};
+  itemShown_ = PricedItem{Describe(book_, item, separators_), shown.price, item};
 }
 
 void QuoteWindow::optAge_Click(std::int16_t /*index*/) {
@@ -262,7 +262,7 @@ void QuoteWindow::Show(const QuoteRequest& request) {
     case Quote::Outcome::Priced:
       NoteCrossGradeBoxes("");
       ShowPrice(shown.price, c_.txtExclPrice, c_.txtInclPrice);
-      crossGradeShown_ = PricedItem{Describe(book_, request), shown.price, request};
+      crossGradeShown_ = PricedItem{Describe(book_, request, separators_), shown.price, request};
       return;
     case Quote::Outcome::Refused:
       for (const RefusalStep& step : shown.steps) {

@@ -38,19 +38,24 @@ TEST(Describe, NamesWhatEachKindOfPriceIsFor) {
       {Request(QuoteKind::NewPackage), "New package Windows HB 1"},
       {Request(QuoteKind::NewPackage, " 12.5% "), "New package Windows HB 1, discount 12.5%"},
       {Request(QuoteKind::NewPackage, "none"), "New package Windows HB 1"},
-      {Request(QuoteKind::NewPackage, "0,5%"), "New package Windows HB 1, discount 0,5%"},
+      {Request(QuoteKind::NewPackage, "0,5%"), "New package Windows HB 1, discount 0.5%"},
+      {Request(QuoteKind::NewPackage, "12,50%"), "New package Windows HB 1, discount 12.5%"},
       {Request(QuoteKind::Support), "Support Contract (monthly): Tessaline 1"},
       {Request(QuoteKind::Other), "Other item Multi-Warehouse - Win.Tessaline 1 User"},
   };
   for (const auto& [request, description] : cases) {
-    EXPECT_EQ(Describe(Book(), request), description);
+    EXPECT_EQ(Describe(Book(), request, Separators{}), description);
   }
+  // In the user's number format, whichever mark was typed.
+  EXPECT_EQ(Describe(Book(), Request(QuoteKind::NewPackage, "12.5%"), Separators{".", ","}),
+            "New package Windows HB 1, discount 12,5%");
 }
 
 TEST(Describe, GivesTheKindBeforeASupportTextThatDoesNotNameIt) {
   PriceBook book = FillPriceBook();
   book.SupportItem.Set(1, "Tessaline 1, monthly");
-  EXPECT_EQ(Describe(book, Request(QuoteKind::Support)), "Support contract Tessaline 1, monthly");
+  EXPECT_EQ(Describe(book, Request(QuoteKind::Support), Separators{}),
+            "Support contract Tessaline 1, monthly");
 }
 
 TEST(PricedItem, ReadsAsOneSentenceAndAsATable) {

@@ -3,10 +3,12 @@
 // draft, the re-price question, VAT rows per rate and the customer a number needs.
 #include <QApplication>
 #include <QClipboard>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
@@ -241,6 +243,38 @@ TEST_F(SheetWindowTest, ANumberNeedsACustomerAndADeclinedQuoteStaysDeclined) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
   EXPECT_TRUE(window_->Status().contains(QStringLiteral("declined")))
       << window_->Status().toStdString();
+}
+
+// Under a German or South African desktop every word of the sheet, the copied quote and the PDF
+// stays English; only the number format follows the desktop.
+TEST_F(SheetWindowTest, EveryWordIsEnglishWhateverTheDesktopsLanguage) {
+  const QStringList foreign = {
+      QStringLiteral("Januar"),  QStringLiteral("Februar"),  QStringLiteral("März"),
+      QStringLiteral("Mai "),    QStringLiteral("Juni"),     QStringLiteral("Juli"),
+      QStringLiteral("Oktober"), QStringLiteral("Dezember"), QStringLiteral("Seite"),
+      QStringLiteral("MwSt"),    QStringLiteral("Summe"),    QStringLiteral("Januarie")};
+  for (const QLocale& desktop : {QLocale(QLocale::German, QLocale::Germany),
+                                 QLocale(QLocale::Afrikaans, QLocale::SouthAfrica)}) {
+    SCOPED_TRACE(desktop.name().toStdString());
+    QLocale::setDefault(desktop);
+    Open();
+    AddLines(2);
+    customerAnswer_ = QStringLiteral("Bell");
+    window_->CopyQuote();
+    const QString path = data_.filePath(desktop.name() + QStringLiteral(".pdf"));
+    ASSERT_TRUE(window_->WritePdf(path));
+    QString shown = QGuiApplication::clipboard()->text() + PdfPages(path).join(u' ');
+    for (const QWidget* widget : window_->findChildren<QWidget*>()) {
+      if (const auto* edit = qobject_cast<const QDateEdit*>(widget)) shown += edit->text();
+      if (const auto* label = qobject_cast<const QLabel*>(widget)) shown += label->text();
+    }
+    for (const QString& word : foreign) {
+      const QRegularExpression whole(QStringLiteral("\\b%1\\b").arg(word.trimmed()));
+      EXPECT_FALSE(shown.contains(whole)) << word.toStdString();
+    }
+    EXPECT_TRUE(shown.contains(QStringLiteral("Valid until"))) << shown.toStdString();
+  }
+  QLocale::setDefault(QLocale::c());
 }
 
 // A hand-over that fails takes no number and leaves the quote unsent: the next that goes out is
