@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -51,8 +52,11 @@ QString WhatCannotBeKept() {
   }
   return sentences.join(u' ');
 }
-// Calls back once the watched window has been painted the first time: what can wait for it
-// (opening the register, the draft) does not delay the window's first appearance.
+
+// Calls back a moment after the watched window has been painted the first time: what can wait for
+// it (opening the register, the draft, whose sheet is not in view at start) neither delays the
+// window's first appearance nor competes with its first events.
+constexpr std::chrono::milliseconds kAfterFirstPaint{300};
 class AfterFirstPaint final : public QObject {
  public:
   AfterFirstPaint(QWidget& window, std::function<void()> then)
@@ -64,7 +68,7 @@ class AfterFirstPaint final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == &window_ && event->type() == QEvent::Paint && then_) {
       window_.removeEventFilter(this);
-      QTimer::singleShot(0, this, std::exchange(then_, {}));
+      QTimer::singleShot(kAfterFirstPaint, this, std::exchange(then_, {}));
     }
     return false;
   }
