@@ -27,6 +27,12 @@ grep -q 'Dealer discount on new packages and cross-grades: 15%' "$tmp/pdf.txt" |
 grep -q 'Eff: *28 May 2012' "$tmp/pdf.txt" || fail "no effective date line"
 # The title's terms in English under de_DE: the month's name, and the rate in the user's format.
 grep -q 'Prices effective 28 May 2012, in ZAR, VAT 14%' "$tmp/pdf.txt" || fail "no terms line"
+# No word of the desktop's language in the text list, the CSV or the PDF.
+"$tool" --csv --discount 12,5% >"$tmp/list.csv" || fail "the CSV list"
+german='\b(Januar|Februar|März|Mai|Juni|Juli|Oktober|Dezember|Seite|MwSt|Summe|Rabatt|Preis)\b'
+if grep -Eho "$german" "$tmp/list.txt" "$tmp/list.csv" "$tmp/pdf.txt"; then
+  fail "a German word in the price list"
+fi
 
 pages=$(pdfinfo "$tmp/list.pdf" | sed -n 's/^Pages: *//p')
 [ "${pages:-0}" -gt 1 ] || fail "the list fits on ${pages:-no} page"
