@@ -119,13 +119,7 @@ std::unique_ptr<SqlQuoteRegister> OpenPostgresRegister(const QString& location) 
                                         "installed (the package libqt6sql6-psql)"));
   }
   const QString connection = NewConnectionName();
-  struct Forget {
-    QString name;
-    bool kept = false;
-    ~Forget() {
-      if (!kept) QSqlDatabase::removeDatabase(name);
-    }
-  } forget{connection};
+  PendingConnection pending(connection);
   QString readOnly;
   {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
@@ -192,7 +186,7 @@ std::unique_ptr<SqlQuoteRegister> OpenPostgresRegister(const QString& location) 
       Refuse(where->shown, QStringLiteral("cannot be opened: ") + Reason(failure.error));
     }
   }
-  forget.kept = true;
+  pending.Keep();
   return std::make_unique<SqlQuoteRegister>(connection, where->shown,
                                             std::make_unique<PostgresDialect>(), readOnly);
 }

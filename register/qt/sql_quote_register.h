@@ -3,6 +3,7 @@
 // checking and upgrading a database is each backend's own (sqlite_register, postgres_register).
 #pragma once
 
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
 
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "register/quote_register.h"
 
@@ -55,6 +57,23 @@ void Exec(QSqlDatabase& db, const QString& sql);
 //! `newest`; SqlFailure when it cannot.
 void InsertQuotation(QSqlDatabase& db, const Quotation& quotation, std::int64_t serial,
                      bool newest);
+
+//! A Qt SQL connection a store is being opened on: until the store takes it over (Keep), a
+//! refusal on the way removes it again.
+class PendingConnection {
+ public:
+  explicit PendingConnection(QString name) : name_(std::move(name)) {}
+  ~PendingConnection() {
+    if (!kept_) QSqlDatabase::removeDatabase(name_);
+  }
+  PendingConnection(const PendingConnection&) = delete;
+  PendingConnection& operator=(const PendingConnection&) = delete;
+  void Keep() { kept_ = true; }
+
+ private:
+  QString name_;
+  bool kept_ = false;
+};
 
 class SqlQuoteRegister final : public QuoteRegister {
  public:

@@ -268,14 +268,7 @@ std::unique_ptr<SqlQuoteRegister> OpenOnce(const QString& path) {
   }
   const bool fresh = !QFileInfo::exists(path) || QFileInfo(path).size() == 0;
   const QString connection = NewConnectionName();
-  // Until the register takes the connection over, a refusal removes it.
-  struct Forget {
-    QString name;
-    bool kept = false;
-    ~Forget() {
-      if (!kept) QSqlDatabase::removeDatabase(name);
-    }
-  } forget{connection};
+  PendingConnection pending(connection);
   QString readOnly;
   {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
@@ -344,7 +337,7 @@ std::unique_ptr<SqlQuoteRegister> OpenOnce(const QString& path) {
       Refuse(path, QStringLiteral("cannot be opened: ") + Reason(failure.error));
     }
   }
-  forget.kept = true;
+  pending.Keep();
   return std::make_unique<SqlQuoteRegister>(connection, shown, std::make_unique<SqliteDialect>(),
                                             readOnly);
 }
