@@ -85,9 +85,19 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
   QApplication::setApplicationName(QStringLiteral("Tindrel"));
   QApplication::setApplicationDisplayName(QString());
 
+  PriceBook builtIn;
+  try {
+    builtIn = FillPriceBook();
+  } catch (const std::bad_alloc&) {
+    throw;  // the caller reports a lack of memory, which no price book could have helped
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s: the price book could not be built: %s\n", program, error.what());
+    return EXIT_FAILURE;
+  }
+
   try {
     RegisterOpener quotes(registerLocation);
-    FrmTindrel window(FillPriceBook(), SeparatorsFromLocale());
+    FrmTindrel window(std::move(builtIn), SeparatorsFromLocale());
     window.Quote().SetRegister([&quotes]() -> QuoteRegister& { return quotes(); });
     if (beforeLoad) beforeLoad(window);
     window.Books().OpenAtStart(PathToQString(priceBookFile));
@@ -102,9 +112,9 @@ int RunQuoteWindow(const char* program, const std::function<void(FrmTindrel&)>& 
     const DestroyedWindowWatch watch(window);
     return QApplication::exec();
   } catch (const std::bad_alloc&) {
-    throw;  // the caller reports a lack of memory, which no price book could have helped
+    throw;
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "%s: the price book could not be built: %s\n", program, error.what());
+    std::fprintf(stderr, "%s: the window could not be opened: %s\n", program, error.what());
     return EXIT_FAILURE;
   }
 }

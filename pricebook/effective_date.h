@@ -18,6 +18,9 @@ struct EffectiveDate {
 
 inline constexpr std::string_view kPricesEffective = "28 May 2012";
 
+//! No price book or quotation is older; an earlier year is a typing slip or a damaged file.
+inline constexpr int kFirstYear = 1900;
+
 //! The footnote under every price the built-in book gives.
 inline constexpr std::string_view kFootnoteText =
     "Prices are recommended retail prices and are subject to change without notice. Eff:  28 May "

@@ -35,7 +35,6 @@ constexpr int kLastListedPackage = 69;  // the lists show indexes below PackageN
 constexpr int kLastListedItem = 99;     // and below the item lists' bound, 100
 constexpr int kLastScannedRow = 199;    // the lookup scans rows 0..199
 constexpr std::size_t kMaxPrices = 3;   // age bands 0, 1 and 2
-constexpr int kFirstYear = 1900;        // no price book is older; earlier years are typing slips
 
 // The values of the fullest book: the book and its five plain keys, then every list full (a
 // package or an item is an object, a name and a price; a row an object, two names, an array and

@@ -25,7 +25,7 @@ std::string IsoDate(QuoteDate date) {
 
 std::optional<QuoteDate> ParseQuoteDate(std::string_view text) {
   const std::optional<EffectiveDate> date = ParseIsoDate(text);
-  if (!date) return std::nullopt;
+  if (!date || date->year < kFirstYear) return std::nullopt;
   return QuoteDate(std::chrono::year_month_day(
       std::chrono::year(date->year), std::chrono::month(static_cast<unsigned>(date->month)),
       std::chrono::day(static_cast<unsigned>(date->day))));

@@ -16,7 +16,8 @@ std::string DateText(QuoteDate date);
 //! "2026-12-09", as the register keeps it.
 std::string IsoDate(QuoteDate date);
 
-//! The date an IsoDate text names; nothing for any other text or a day that does not exist.
+//! The date an IsoDate text names; nothing for any other text, a day that does not exist or a
+//! year before kFirstYear.
 std::optional<QuoteDate> ParseQuoteDate(std::string_view text);
 
 }  // namespace corvane

@@ -28,8 +28,8 @@ TEST(QuoteDate, WritesAndReadsDates) {
     EXPECT_EQ(IsoDate(c.date), c.iso);
     EXPECT_EQ(ParseQuoteDate(c.iso), c.date);
   }
-  for (const char* bad :
-       {"", "2026-02-30", "2026-1-01", "2026/01/01", "20x6-01-01", "2026-01-011"}) {
+  for (const char* bad : {"", "2026-02-30", "2026-1-01", "2026/01/01", "20x6-01-01", "2026-01-011",
+                          "0000-01-01", "1899-12-31"}) {
     EXPECT_FALSE(ParseQuoteDate(bad).has_value()) << bad;
   }
 }
