@@ -531,6 +531,8 @@ void QuoteSheetWindow::ShowTotals() {
       unit += QStringLiteral(" (was %1)")
                   .arg(ToQString(FormatPrice(*line.earlierUnitPrice, separators_)));
     }
+    // Under the spin box, so that a screen reader reading the row hears the quantity too.
+    lines_->setItem(row, kQuantity, ReadOnlyItem(QString::number(line.quantity), Qt::AlignRight));
     lines_->setItem(row, kUnitPrice, ReadOnlyItem(unit, Qt::AlignRight));
     lines_->setItem(row, kAmount,
                     ReadOnlyItem(ToQString(cells[static_cast<std::size_t>(DocumentColumn::Amount)]),

@@ -1,6 +1,7 @@
 // The quote sheet's window: the quotation as a PDF, numbers given once and kept in the register,
 // revisions, reopening a quote as it was sent, a register that cannot be used, clearing, the
 // draft, the re-price question, VAT rows per rate and the customer a number needs.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateEdit>
@@ -14,7 +15,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -185,6 +188,42 @@ TEST_F(SheetWindowTest, AFortyLineQuoteReadsAsAQuotationOnEveryPage) {
     EXPECT_TRUE(pages.last().contains(part)) << part.toStdString();
   }
   EXPECT_TRUE(messages_.seen.empty());
+}
+
+// A screen reader reading a cell hears its column's heading and what the cell holds, the
+// quantity under its spin box included.
+TEST_F(SheetWindowTest, EveryCellOfTheLinesIsHeardWithItsHeading) {
+  AddLines(2);
+  auto* table = Find<QTableWidget>(window_.get(), "tblLines");
+  ASSERT_NE(table, nullptr);
+  auto* quantity = qobject_cast<QSpinBox*>(table->cellWidget(1, 1));
+  ASSERT_NE(quantity, nullptr);
+  quantity->setValue(2);
+  QAccessibleTableInterface* heard = QAccessible::queryAccessibleInterface(table)->tableInterface();
+  ASSERT_NE(heard, nullptr);
+  ASSERT_EQ(heard->rowCount(), 2);
+  const struct {
+    const char* heading;
+    const char* text;
+  } wanted[] = {
+      {"Description", "Support Contract (monthly): Tessaline 2"},
+      {"Qty", "2"},
+      {"Unit price (ZAR)", "236.84"},
+      {"VAT", "14%"},
+      {"Amount (ZAR)", "473.68"},
+  };
+  ASSERT_EQ(heard->columnCount(), static_cast<int>(std::size(wanted)));
+  for (int column = 0; column < heard->columnCount(); ++column) {
+    QAccessibleTableCellInterface* cell = heard->cellAt(1, column)->tableCellInterface();
+    ASSERT_NE(cell, nullptr);
+    const QList<QAccessibleInterface*> headings = cell->columnHeaderCells();
+    ASSERT_EQ(headings.size(), 1) << column;
+    EXPECT_EQ(headings[0]->text(QAccessible::Name).toStdString(), wanted[column].heading);
+    EXPECT_TRUE(heard->cellAt(1, column)
+                    ->text(QAccessible::Name)
+                    .startsWith(QLatin1String(wanted[column].text)))
+        << heard->cellAt(1, column)->text(QAccessible::Name).toStdString();
+  }
 }
 
 TEST_F(SheetWindowTest, AQuoteIsNumberedOnceRevisedWhenChangedAndReopensAsItWasSent) {
