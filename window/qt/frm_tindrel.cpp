@@ -340,6 +340,7 @@ FrmTindrel::FrmTindrel(PriceBook book, Separators separators, QWidget* parent)
       bookActions_(new PriceBookActions(*this, messages_)),
       announcer_(new Announcer(*this)) {
   for (QAction* action : bookActions_->MenuActions()) quoteActions_->AddMenuAction(action);
+  connect(quoteActions_, &QuoteActions::Done, this, &FrmTindrel::Say);
   ShowBookFacts();
   // Built straight from the compiled-in picture: reading it as a file would first look through
   // every installed image format plugin.

@@ -114,6 +114,7 @@ void QuoteActions::CopyPrice() {
     return;
   }
   CopyToClipboard(PriceText(*shown), PriceHtml(*shown));
+  Q_EMIT Done(QStringLiteral("The price was copied."));
 }
 
 void QuoteActions::AddToQuote() {

@@ -71,6 +71,10 @@ class QuoteActions final : public QObject {
   //! The quote sheet, or nullptr before its first use.
   QuoteSheetWindow* Sheet() const { return sheet_; }
 
+ Q_SIGNALS:
+  //! What an action did, when nothing else on the screen shows it: for the screen reader.
+  void Done(const QString& text);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "qt/announcer.h"
+#include "window/qt/quote_actions.h"
 #include "window/qt/tests/window_fixture.h"
 
 namespace corvane {
@@ -290,8 +291,9 @@ TEST_F(AccessibilityTest, ShownPricesRaiseTextChangedEvents) {
   EXPECT_EQ(item[0].inserted, "0.00");
 }
 
-// A choice, Enter in a field or an applied discount tells the reader the new prices once, as a
-// notification that shows, while the focus stays where it is; typing tells nothing.
+// A choice, Enter in a field or an applied discount tells the reader the new prices once, and
+// Copy price that it copied, as a notification that shows, while the focus stays where it is;
+// typing tells nothing.
 TEST_F(AccessibilityTest, NewPricesAreAnnouncedOnceWithoutMovingTheFocus) {
   const Listener listener;
   const auto* announcer = Find<Announcer>("announcer");
@@ -329,6 +331,8 @@ TEST_F(AccessibilityTest, NewPricesAreAnnouncedOnceWithoutMovingTheFocus) {
   Press(Qt::Key_Return);
   EXPECT_EQ(told(), Said{"1,440.00 excluding VAT, 1,641.60 including VAT"});
   EXPECT_EQ(FocusedControl(), "Combo3");
+  window_->Quote().CopyPrice();
+  EXPECT_EQ(told(), Said{"The price was copied."});
   EXPECT_EQ(Interface(Find("announcer"))->role(), QAccessible::Notification);
 }
 
